@@ -1,0 +1,30 @@
+#ifndef PRISMORA_GAME_GAME_H_
+#define PRISMORA_GAME_GAME_H_
+
+#include <cstdint>
+#include <string>
+
+#include "game/story_flags.h"
+#include "input/line_reader.h"
+#include "world/room_ids.h"
+#include "world/world.h"
+
+// The whole state of one play: owned by RunGame and handed to the room loops it runs.
+struct Game {
+  explicit Game(LineReader& reader) : input(&reader) {}
+
+  World world;
+  std::string currentRoom = room_id::kSnowyPath;
+  std::string PlayerInput;
+  std::int32_t inputNumber = 0;
+  StoryFlags flags;
+
+  LineReader* input;
+  bool inputEnded = false;  // no more lines will come: the game ends quietly
+};
+
+// Plays from the title screen to the closing banner. Returns the exit status: 0 after the
+// banner, after quitting on the title screen, and when input ends.
+int RunGame(LineReader& input);
+
+#endif  // PRISMORA_GAME_GAME_H_

@@ -1,0 +1,27 @@
+#ifndef PRISMORA_INPUT_MATCH_RESPONSE_H_
+#define PRISMORA_INPUT_MATCH_RESPONSE_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// The vocabulary file, looked up in the working directory.
+constexpr char kResponseFileName[] = "PlayerResponse.txt";
+
+// Longer input is never handed to a pattern: the regex engine recurses once per character and
+// would overflow the stack on a long enough line. Such a line is simply not understood.
+constexpr std::size_t kMaxInputBytes = 256;
+
+// Lowercases the input and returns the 1-based number of the first line of the response file
+// whose pattern matches all of it. When nothing matches, prints the sorry line and returns the
+// number of lines read; when the file cannot be opened, prints an error line and returns 1.
+// The file is read afresh on every call, so an edit takes effect at the next line typed.
+std::int32_t MatchResponse(std::string input);
+
+// The same, against a response file at any path (the checker and the tests use it).
+std::int32_t MatchResponseIn(const std::string& path, std::string input);
+
+// Only A to Z change; every other byte, 0x80 and above included, passes unchanged.
+void LowercaseAscii(std::string& text);
+
+#endif  // PRISMORA_INPUT_MATCH_RESPONSE_H_

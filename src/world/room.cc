@@ -1,0 +1,19 @@
+#include "world/room.h"
+
+#include <iostream>
+#include <utility>
+
+Room::Room(std::string heading, std::string firstVisitText, std::string returnTextIn)
+    : name(std::move(heading)),
+      description(std::move(firstVisitText)),
+      returnText(std::move(returnTextIn)) {}
+
+void Room::PrintName() const {
+  std::cout << name << std::endl;
+}
+void Room::PrintDescription() const {
+  std::cout << description << std::endl;
+}
+void Room::PrintReturnText() const {
+  std::cout << returnText << std::endl;
+}
