@@ -131,9 +131,9 @@ const char kBlueStoneNoticed[] =
     "against "
     "the grey floor- sticking out from beneath the coffee table.";
 const char kCabinetHint[] =
-    "\n     The key to your parents' bedroom should be up in the higher cabinets. After the way "
-    "Rosen has been acting, their bedroom might be worth a search; better take the key before "
-    "you leave the kitchen.";
+    "\n     The key to your parents' bedroom should be up in the higher cabinets. After how "
+    "suspiciously Rosen acted before he left the cabin, their bedroom might be worth a search; "
+    "better take the key before you leave the kitchen.";
 const char kBedroomLocked[] =
     "As quietly as you can, you turn the doorknob, but it sticks fast. Locked. You'll need a key.";
 const char kBedroomChoice[] =
@@ -141,10 +141,11 @@ const char kBedroomChoice[] =
     "Blot, "
     "to grab it instead.";
 const char kWakingScene[] =
-    "\n     Despite everything, your dad wakes up, at first confused to find the party breaking "
-    "into his bedroom. You explain the situation, and he is relieved that you have come. He gives "
-    "you the stone, but not before warning you that your father is much warier of the idea of "
-    "restoring color to the world. You thank him for the stone and the information and hug him "
+    "\n     Despite everything, your dad, Sunnie, wakes up, at first confused to find the party "
+    "breaking into his bedroom. You explain the situation, and he is relieved that you have come. "
+    "He gives you the stone, but not before warning you that your father, Rosen, whose trail you "
+    "are following, is much warier of the idea of restoring color to the world. You thank him for "
+    "the stone and the information and hug him "
     "goodbye, and he rolls over to go back to sleep.";
 const char kQuietGrab[] =
     "\n     Quiet as a mouse, your party member grabs the stone without waking your dad.\n\n     "
