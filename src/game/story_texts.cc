@@ -27,12 +27,12 @@ const char kPrompt[] = "\n     What would you like to do?";
 
 const char kPathArrival[] =
     "\n     You shiver and look back at the party, judging how long it will be before you all "
-    "have to stop and rest.\n"
-    "Scarlett and Cerule walk huddled close together, perhaps talking, though the howling wind "
-    "and the masks they\n"
-    "both wear make it impossible to tell. The Jester lingers at the back; he shed his cloak "
-    "long ago in favor of\n"
-    "warming his limbs with magic. Blot floats close behind you, near enough to call out a "
+    "have to stop and rest. Scarlett\n"
+    "and Cerule walk huddled close together, perhaps talking, though the howling wind and the "
+    "masks they both wear make\n"
+    "it impossible to tell. The Jester lingers at the back; he shed his cloak long ago in favor "
+    "of warming his limbs with\n"
+    "magic. The paint spirit Blot floats close behind you, near enough to be heard calling out a "
     "change of direction. ";
 const char kBlotArrival[] =
     "\n     Blot sees you looking, and takes this as a question. \"We're getting close, the final "
@@ -54,7 +54,7 @@ const char* const kBlotTalk[kBlotTalkCount] = {
     "the mission.",
     "\n     You understand the drive. The five of you are journeying to save the world, not to see "
     "the sights. Still, you miss the friendship of the days when it was just the two of you, "
-    "guided by little more than Blot and their innate sense of where to go.",
+    "guided by little more than Blot's innate sense of where to go.",
     "\n     ...You realize, after a few dozen steps, that both of you have yet to speak. Feeling a "
     "little awkward, you speed up again.",
 };
@@ -75,12 +75,12 @@ const char* const kGateScene[kGateSceneCount] = {
     "there.\"",
     "Blot scowls. \"The Mask is on the other side of this gate. We have to get over there. Can "
     "we go around?\"",
-    "Cerule shakes his head. \"In the Spectrum's name, look at it. Sheer cliffs on both sides. "
-    "There's no going around.\"",
+    "Cerule shakes his head. \"No, in the Spectrum's name. Sheer cliffs flank the gate on both "
+    "sides. No going around.\"",
     "He's right. On both sides of the gate stands a wall of rock too high to see the top of. "
     "There is no way around.",
-    "\"It needs three keys,\" the Jester says, pointing at a large padlock. Everyone gathers "
-    "close to take a",
+    "\"It needs three keys to open,\" the Jester says, pointing at a large padlock. Everyone "
+    "gathers close to take a",
     "look. Sure enough, the padlock has three keyholes, each with a small ring around it that "
     "was once colored, but",
     "now matches the dull greys of the rest of the world.",
