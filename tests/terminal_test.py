@@ -4,7 +4,8 @@
 Checks that the title screen does not clear; that entering a room clears the terminal with
 ESC[H ESC[2J ESC[3J, never a form feed, and that the room's heading follows the clear; that a
 game built with line editing lets the left arrow edit a line and the up arrow recall the last
-one; that Ctrl-D on an empty line ends the game with status 0 and no stray '^D'; and that the
+one; that a plain line looks on the terminal as it does without line editing; that Ctrl-D on an
+empty line ends the game with status 0 and leaves nothing behind (no '^D'); and that the
 terminal is left in the mode it was found in. Every wait has a deadline, so it cannot hang.
 """
 import argparse
@@ -24,6 +25,8 @@ CLEAR = b"\x1b[H\x1b[2J\x1b[3J"
 PROMPT = b"What would you like to do?"
 TITLE_END = b"hope you enjoy!)"
 LOOK = b"You're back on the path you came from"
+LOOK_TURN = (b"\r\n     You're back on the path you came from, but there's no reason to go here. "
+             b"Your goal is to the north.\r\n\r\n     What would you like to do?\r\n")
 LEFT = b"\x1b[D"
 UP = b"\x1b[A"
 ENTER = b"\r"
@@ -72,6 +75,17 @@ class Terminal:
     def type(self, keys):
         os.write(self.master, keys)
 
+    def wait_for_editor(self):
+        """Waits until libedit has the terminal (canonical mode off) and so reads each key itself.
+
+        Keys typed before that are echoed once by the terminal and again by libedit, as with any
+        line editor; a player who types after the prompt never sees that."""
+        deadline = time.monotonic() + WAIT
+        while termios.tcgetattr(self.slave)[3] & termios.ICANON:
+            if time.monotonic() >= deadline:
+                raise Failure("the line editor never took the terminal")
+            time.sleep(0.005)
+
     def wait_for_exit(self):
         deadline = time.monotonic() + WAIT
         while self.proc.poll() is None and time.monotonic() < deadline:
@@ -94,39 +108,47 @@ class Terminal:
 
 
 def play(term, line_editing):
+    def type_line(keys):
+        if line_editing:
+            term.wait_for_editor()
+        term.type(keys)
+
     at = term.expect(TITLE_END, 0)
     if CLEAR in term.seen or b"\f" in term.seen:
         raise Failure("the title screen cleared the screen")
 
-    term.type(b"c2" + ENTER)  # start
+    type_line(b"c2" + ENTER)  # start
     cleared = term.expect(CLEAR, at)
     at = term.expect(b"\nMountain Path", cleared)
     at = term.expect(PROMPT, at)
 
+    # A plain line shows on the terminal exactly as a terminal without line editing shows it.
+    type_line(b"c38" + ENTER)
+    end = term.expect(PROMPT + b"\r\n", at)
+    if term.seen[at:end] != b"\r\nc38\r\n" + LOOK_TURN:
+        raise Failure(f"a plain look line showed as {term.seen[at:end]!r}")
+    at = end - 2
+
     if line_editing:
-        # 'c8', left arrow, '3' makes 'c38', the look line; up arrow and Enter send it again.
-        term.type(b"c8" + LEFT + b"3" + ENTER)
+        # 'c8', left arrow, '3' makes 'c38'; then up arrow and Enter send it again.
+        type_line(b"c8" + LEFT + b"3" + ENTER)
         at = term.expect(LOOK, at)
         at = term.expect(PROMPT, at)
-        term.type(UP + ENTER)
-        at = term.expect(LOOK, at)
-        at = term.expect(PROMPT, at)
-    else:
-        term.type(b"c38" + ENTER)
+        type_line(UP + ENTER)
         at = term.expect(LOOK, at)
         at = term.expect(PROMPT, at)
 
-    term.type(b"c10" + ENTER)  # north, into the yard: the screen clears again
+    type_line(b"c10" + ENTER)  # north, into the yard: the screen clears again
     cleared = term.expect(CLEAR, at)
     at = term.expect(b"\nSnowy Yard", cleared)
     at = term.expect(PROMPT, at)
 
-    term.type(CTRL_D)
+    type_line(CTRL_D)
     status = term.wait_for_exit()
     if status != 0:
         raise Failure(f"exit status {status} after Ctrl-D, expected 0")
-    if b"^D" in term.seen[at:]:
-        raise Failure("'^D' was left on the terminal")
+    if term.seen[at:] != b"\r\n":
+        raise Failure(f"after the last prompt came {term.seen[at:]!r}, not just its line end")
     if b"\f" in term.seen:
         raise Failure("a form feed reached the terminal")
     if term.seen.count(CLEAR) != 2:
