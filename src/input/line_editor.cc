@@ -59,7 +59,8 @@ LineEditor* OpenLineEditor() {
   el_set(edit, EL_EDITOR, "emacs");
   el_set(edit, EL_PROMPT, NoPrompt);
   el_set(edit, EL_HIST, history, past);
-  el_set(edit, EL_ADDFN, "prismora-end-or-delete", "End of input or delete", EndOrDelete);
+  // The wide form keeps the names as given; the narrow el_set copies them and never frees them.
+  el_wset(edit, EL_ADDFN, L"prismora-end-or-delete", L"End of input or delete", EndOrDelete);
   el_set(edit, EL_BIND, "^D", "prismora-end-or-delete", nullptr);
   // Ctrl-C or a hangup while a line is being edited gives the terminal back in its normal mode.
   el_set(edit, EL_SIGNAL, 1);
