@@ -48,4 +48,35 @@ TEST(LineReaderTest, LineOfExactlyTheBoundWithCrlfIsNotOverlong) {
   EXPECT_EQ(ReadAll(exact + "\r\n"), (std::vector<std::string>{exact}));
 }
 
+// A line that arrives whole (from the line editor) must reach the game exactly as the same bytes
+// read from a stream would: the same line feed, carriage return and length rules.
+TEST(LineReaderTest, KeepLineTreatsAWholeLineLikeTheStream) {
+  const std::size_t bound = kMaxKeptLineBytes;
+  const std::vector<std::string> samples = {
+      "",
+      "look",
+      "look\n",
+      "look\r\n",
+      "look\r",
+      "\r",
+      "\r\r\n",
+      "so\ruth\n",
+      std::string("a\0\xFF\x80z\n", 6),
+      "north\nsouth\n",
+      std::string(bound - 1, 'y') + "\r\n",
+      std::string(bound, 'y') + "\r\n",
+      std::string(bound + 1, 'y') + "\r\n",
+      std::string(bound, 'y') + "\n",
+      std::string(4 * bound, 'z') + "\r",
+  };
+  for (const std::string& raw : samples) {
+    std::string kept = "left over";
+    KeepLine(raw, kept);
+    const std::vector<std::string> streamed = ReadAll(raw);
+    const std::string expected = streamed.empty() ? "" : streamed.front();
+    EXPECT_EQ(kept, expected) << "raw line of " << raw.size() << " bytes";
+    EXPECT_LE(kept.size(), bound);
+  }
+}
+
 }  // namespace

@@ -4,11 +4,16 @@
 #include <cstddef>
 #include <istream>
 #include <string>
+#include <string_view>
+
+struct LineEditor;
 
 // Where the player's lines come from. The stream is read byte by byte so that memory stays
 // flat whatever arrives, even a line that never ends.
+// At a terminal, lines come through the line editor instead, when the game is built with one.
 struct LineReader {
   std::istream* in = nullptr;
+  LineEditor* editor = nullptr;  // not owned; null: read `in`
 };
 
 // Bytes kept of one line; anything past it is read and thrown away. One byte more than the
@@ -19,5 +24,10 @@ constexpr std::size_t kMaxKeptLineBytes = 257;
 // before it. A last line without a line feed still counts. Returns false at end of input, when
 // there was no line left to read.
 bool ReadLine(LineReader& reader, std::string& line);
+
+// Gives `line` the first line of `raw` exactly as ReadLine would have read it from a stream: up
+// to the first line feed, without a carriage return right before it, at most kMaxKeptLineBytes.
+// For lines that arrive whole, such as the line editor's.
+void KeepLine(std::string_view raw, std::string& line);
 
 #endif  // PRISMORA_INPUT_LINE_READER_H_

@@ -1,0 +1,90 @@
+#include "input/line_editor.h"
+
+#include <histedit.h>
+
+#include <clocale>
+#include <cstdio>
+#include <string_view>
+
+#include "input/line_reader.h"
+
+struct LineEditor {
+  EditLine* edit = nullptr;
+  History* history = nullptr;
+};
+
+namespace {
+
+// The game prints its own prompt on the line above, so libedit shows none.
+const char* NoPrompt(EditLine*) {
+  return "";
+}
+
+// Ctrl-D: on an empty line, end of input, without the "^D" that libedit would otherwise leave in
+// front of the shell's prompt; elsewhere it deletes the character under the cursor as usual.
+unsigned char EndOrDelete(EditLine* edit, int) {
+  const LineInfo* typed = el_line(edit);
+  if (typed->buffer == typed->lastchar)
+    return CC_EOF;
+  if (typed->cursor == typed->lastchar)
+    return CC_ERROR;
+  el_cursor(edit, 1);
+  el_deletestr(edit, 1);
+  return CC_REFRESH;
+}
+
+// Enough for a whole game's worth of commands.
+constexpr int kHistoryLines = 500;
+
+}  // namespace
+
+LineEditor* OpenLineEditor() {
+  // libedit decodes what is typed by the character set of the player's locale; in the default
+  // "C" locale it would drop every non-ASCII character. Only the character set is taken: the
+  // game's own lowercasing and matching do not depend on it.
+  std::setlocale(LC_CTYPE, "");
+  EditLine* edit = el_init("prismora", stdin, stdout, stderr);
+  if (edit == nullptr)
+    return nullptr;
+  History* past = history_init();
+  if (past == nullptr) {
+    el_end(edit);
+    return nullptr;
+  }
+  HistEvent event;
+  history(past, &event, H_SETSIZE, kHistoryLines);
+  // Pressing Enter on a recalled line does not store it twice in a row.
+  history(past, &event, H_SETUNIQUE, 1);
+
+  el_set(edit, EL_EDITOR, "emacs");
+  el_set(edit, EL_PROMPT, NoPrompt);
+  el_set(edit, EL_HIST, history, past);
+  // The wide form keeps the names as given; the narrow el_set copies them and never frees them.
+  el_wset(edit, EL_ADDFN, L"prismora-end-or-delete", L"End of input or delete", EndOrDelete);
+  el_set(edit, EL_BIND, "^D", "prismora-end-or-delete", nullptr);
+  // Ctrl-C or a hangup while a line is being edited gives the terminal back in its normal mode.
+  el_set(edit, EL_SIGNAL, 1);
+  return new LineEditor{edit, past};
+}
+
+void CloseLineEditor(LineEditor* editor) {
+  if (editor == nullptr)
+    return;
+  el_end(editor->edit);
+  history_end(editor->history);
+  delete editor;
+}
+
+bool ReadEditedLine(LineEditor& editor, std::string& line) {
+  line.clear();
+  int count = 0;
+  const char* raw = el_gets(editor.edit, &count);
+  if (raw == nullptr || count <= 0)
+    return false;
+  KeepLine(std::string_view(raw, static_cast<std::size_t>(count)), line);
+  if (!line.empty()) {
+    HistEvent event;
+    history(editor.history, &event, H_ENTER, line.c_str());
+  }
+  return true;
+}

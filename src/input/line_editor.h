@@ -1,0 +1,22 @@
+#ifndef PRISMORA_INPUT_LINE_EDITOR_H_
+#define PRISMORA_INPUT_LINE_EDITOR_H_
+
+#include <string>
+
+// Line editing and history for a player at a terminal, through libedit. Only built when libedit
+// is found; the game then reads its lines here instead of from the stream, and the player can
+// move along the line with the arrow keys and recall earlier lines with up and down.
+struct LineEditor;
+
+// Sets up libedit on standard input and output, or returns null when it cannot. The caller
+// decides that both are terminals.
+LineEditor* OpenLineEditor();
+
+// Frees the editor. Each read already gives the terminal back in its normal mode.
+void CloseLineEditor(LineEditor* editor);
+
+// Reads one line with editing, with the same treatment and bound as ReadLine; a non-empty line
+// goes into the history. Returns false at end of input (Ctrl-D on an empty line).
+bool ReadEditedLine(LineEditor& editor, std::string& line);
+
+#endif  // PRISMORA_INPUT_LINE_EDITOR_H_
