@@ -54,6 +54,18 @@ TEST_F(ResponseCheckTest, CleanFileHasNoFindings) {
   EXPECT_TRUE(Check(Lines({{2, "start"}, {10, "(go )?north"}, {240, "i|inventory"}})).empty());
 }
 
+TEST_F(ResponseCheckTest, CarriageReturnsAreNotPartOfThePattern) {
+  std::string crlf;
+  for (const char c : Lines({{10, "(go )?north"}})) {
+    if (c == '\n')
+      crlf += '\r';
+    crlf += c;
+  }
+  const std::string file = dir_.Write("crlf.txt", crlf);
+  EXPECT_TRUE(CheckResponseFile(file).empty());
+  EXPECT_EQ(DescribePhrase("go north", ExplainPhrase(file, "go north")), "go north -> 10 go north");
+}
+
 TEST_F(ResponseCheckTest, MissingFileIsOneFinding) {
   const std::vector<Finding> findings = CheckResponseFile(dir_.path() + "/absent.txt");
   ASSERT_EQ(findings.size(), 1u);
