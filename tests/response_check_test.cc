@@ -55,14 +55,18 @@ TEST_F(ResponseCheckTest, CleanFileHasNoFindings) {
 }
 
 TEST_F(ResponseCheckTest, CarriageReturnsAreNotPartOfThePattern) {
+  // As for the matcher, "\r\n" ends a line: line 7 is then an empty pattern, which catches
+  // empty input, and line 10 matches without a trailing "\r".
   std::string crlf;
-  for (const char c : Lines({{10, "(go )?north"}})) {
+  for (const char c : Lines({{7, ""}, {10, "(go )?north"}})) {
     if (c == '\n')
       crlf += '\r';
     crlf += c;
   }
   const std::string file = dir_.Write("crlf.txt", crlf);
-  EXPECT_TRUE(CheckResponseFile(file).empty());
+  const std::vector<Finding> findings = CheckResponseFile(file);
+  EXPECT_EQ(LinesOf(FindingKind::kGreedyGapLine, findings), (std::vector<int>{7}));
+  EXPECT_EQ(findings.size(), 1u);
   EXPECT_EQ(DescribePhrase("go north", ExplainPhrase(file, "go north")), "go north -> 10 go north");
 }
 
