@@ -12,7 +12,11 @@ void DropTrailingCarriageReturn(std::string& line) {
     line.pop_back();
 }
 
-enum class PatternResult { kMatch, kNoMatch, kInvalid };
+void ReportUnopenable() {
+  std::cerr << "\nError: Unable to open the file." << std::endl;
+}
+
+}  // namespace
 
 // std::regex reports bad patterns and runaway matches only by throwing; nothing else in the game
 // throws, so this is the one place that catches.
@@ -29,12 +33,6 @@ PatternResult TryPattern(const std::string& pattern, const std::string& input, s
     return PatternResult::kInvalid;
   }
 }
-
-void ReportUnopenable() {
-  std::cerr << "\nError: Unable to open the file." << std::endl;
-}
-
-}  // namespace
 
 void LowercaseAscii(std::string& text) {
   for (char& c : text) {

@@ -21,6 +21,11 @@ std::int32_t MatchResponse(std::string input);
 // The same, against a response file at any path (the checker and the tests use it).
 std::int32_t MatchResponseIn(const std::string& path, std::string input);
 
+// How one pattern fares against one input, as the matcher judges it: a runaway match counts as no
+// match; a pattern the engine rejects is invalid and `why` gets the engine's message.
+enum class PatternResult { kMatch, kNoMatch, kInvalid };
+PatternResult TryPattern(const std::string& pattern, const std::string& input, std::string* why);
+
 // Only A to Z change; every other byte, 0x80 and above included, passes unchanged.
 void LowercaseAscii(std::string& text);
 

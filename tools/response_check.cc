@@ -1,0 +1,152 @@
+#include "response_check.h"
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "input/match_response.h"
+#include "input/response_codes.h"
+
+namespace {
+
+// Inputs that no line without a meaning may catch: empty input, and words any player types.
+const char* const kCommonInputs[] = {
+    "",     "a",     "i",          "the",  "yes",       "no",    "hello", "hi", "help",
+    "go",   "look",  "take",       "get",  "drop",      "use",   "n",     "s",  "e",
+    "w",    "north", "south",      "east", "west",      "stone", "key",   "it", "what",
+    "quit", "start", "cast magic", "talk", "inventory", "xyzzy",
+};
+
+// Index of the first capital letter outside an escape, or npos. After a backslash the next
+// character is part of the escape, and so are the digits of \xHH, \uHHHH and the letter of \cX.
+std::size_t FirstCapitalOutsideEscape(const std::string& pattern) {
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const char c = pattern[i];
+    if (c == '\\') {
+      if (i + 1 >= pattern.size())
+        break;
+      const char escaped = pattern[i + 1];
+      std::size_t extra = 0;
+      if (escaped == 'x')
+        extra = 2;
+      else if (escaped == 'u')
+        extra = 4;
+      else if (escaped == 'c')
+        extra = 1;
+      i += 1 + extra;
+      continue;
+    }
+    if (c >= 'A' && c <= 'Z')
+      return i;
+  }
+  return std::string::npos;
+}
+
+std::string Quoted(const std::string& text) {
+  return "\"" + text + "\"";
+}
+
+void CheckLine(std::int32_t number, const std::string& line, std::vector<Finding>* findings) {
+  std::string why;
+  if (TryPattern(line, "", &why) == PatternResult::kInvalid) {
+    findings->push_back({FindingKind::kInvalidPattern, number, "not a valid pattern: " + why});
+    return;
+  }
+  const std::size_t capital = FirstCapitalOutsideEscape(line);
+  if (capital != std::string::npos) {
+    findings->push_back({FindingKind::kUpperCase, number,
+                         "upper-case '" + std::string(1, line[capital]) + "' at column " +
+                             std::to_string(capital + 1) +
+                             " never matches: the input is lowercased"});
+  }
+  if (MeaningOf(number) != nullptr)
+    return;
+  for (const char* common : kCommonInputs) {
+    if (TryPattern(line, common, &why) == PatternResult::kMatch) {
+      findings->push_back({FindingKind::kGreedyGapLine, number,
+                           "line without meaning matches " + Quoted(common) +
+                               "; use a pattern that ordinary input never matches, such as (?!)"});
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+std::vector<Finding> CheckResponseFile(const std::string& path) {
+  std::vector<Finding> findings;
+  std::error_code ignored;
+  std::ifstream file(path);
+  if (std::filesystem::is_directory(path, ignored) || !file.is_open()) {
+    findings.push_back({FindingKind::kUnopenable, 0, "cannot open the file"});
+    return findings;
+  }
+  // Lines are counted exactly as the matcher counts them.
+  std::int32_t count = 0;
+  std::string line;
+  while (std::getline(file, line)) {
+    ++count;
+    if (!line.empty() && line.back() == '\r')
+      line.pop_back();
+    CheckLine(count, line, &findings);
+  }
+  if (const char* meaning = MeaningOf(count)) {
+    findings.push_back({FindingKind::kLineCountHasMeaning, 0,
+                        std::to_string(count) + " lines: unrecognised input would get code " +
+                            std::to_string(count) + " (" + meaning + ")"});
+  }
+  if (count <= code::kHighestMeaningful) {
+    findings.push_back({FindingKind::kTooShort, 0,
+                        std::to_string(count) + " lines: the game gives meaning to codes up to " +
+                            std::to_string(code::kHighestMeaningful) +
+                            ", and the file must be longer than that"});
+  }
+  return findings;
+}
+
+std::string FormatFinding(const std::string& path, const Finding& finding) {
+  if (finding.line == 0)
+    return path + ": " + finding.message;
+  return path + ":" + std::to_string(finding.line) + ": " + finding.message;
+}
+
+PhraseResult ExplainPhrase(const std::string& path, const std::string& phrase) {
+  // The matcher talks to the player; here its words would only garble the report.
+  std::ostringstream out;
+  std::ostringstream err;
+  std::streambuf* const oldOut = std::cout.rdbuf(out.rdbuf());
+  std::streambuf* const oldErr = std::cerr.rdbuf(err.rdbuf());
+  const std::int32_t code = MatchResponseIn(path, phrase);
+  std::cout.rdbuf(oldOut);
+  std::cerr.rdbuf(oldErr);
+  const bool matched = out.str().empty() && err.str().find("Unable to open") == std::string::npos;
+  return {code, matched, matched ? MeaningOf(code) : nullptr};
+}
+
+std::string DescribePhrase(const std::string& phrase, const PhraseResult& result) {
+  std::string text = phrase + " -> " + std::to_string(result.code) + " ";
+  if (!result.matched)
+    return text + "not understood";
+  return text + (result.meaning != nullptr ? result.meaning : "no meaning");
+}
+
+bool ParseCorpusLine(const std::string& line, CorpusEntry* entry) {
+  static const char kArrow[] = " -> ";
+  if (line.rfind("-> ", 0) == 0) {
+    *entry = {"", line.substr(3)};
+    return !entry->meaning.empty();
+  }
+  const std::size_t at = line.rfind(kArrow);
+  if (at == std::string::npos)
+    return false;
+  *entry = {line.substr(0, at), line.substr(at + std::strlen(kArrow))};
+  return !entry->meaning.empty();
+}
+
+bool ReachesMeaning(const PhraseResult& result, const std::string& meaning) {
+  if (meaning == kNoMeaning)
+    return result.meaning == nullptr;
+  return result.meaning != nullptr && meaning == result.meaning;
+}
