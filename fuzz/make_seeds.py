@@ -55,7 +55,7 @@ def main():
         count = len(f.read().splitlines())
     with open(os.path.join(args.out, "game.dict"), "w", encoding="utf-8") as f:
         for n in range(1, count + 1):
-            f.write(f'"c{n}\\n"\n')
+            f.write(f'"c{n}\\x0A"\n')
     with open(args.shipped, encoding="utf-8") as f:
         words = sorted(set(re.findall(r"[a-z]+", f.read())))
     with open(os.path.join(args.out, "match_response.dict"), "w", encoding="utf-8") as f:
