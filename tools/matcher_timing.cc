@@ -3,8 +3,8 @@
 // that the first meaningful pattern matches.
 //   prismora_matcher_timing RESPONSE_FILE [CALLS]
 #include <chrono>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>
