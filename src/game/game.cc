@@ -1,5 +1,7 @@
 #include "game/game.h"
 
+#include <iterator>
+
 #include "game/console.h"
 #include "game/rooms.h"
 #include "game/story_texts.h"
@@ -31,28 +33,26 @@ constexpr RoomLoop kRoomLoops[] = {
     {room_id::kCliffsidePath, CliffsidePathTurn},
 };
 
-enum class TitleChoice { kStart, kQuit };
+enum class TitleChoice { kStart, kQuit, kAgain };
 
-// Repeats the title block until a start or quit line; input ending counts as quitting.
-TitleChoice RunTitleScreen(Game& game) {
-  for (;;) {
-    for (const char* line : text::kTitle)
-      Say(line);
-    if (!ReadLine(*game.input, game.PlayerInput))
-      return TitleChoice::kQuit;
-    game.inputNumber = MatchResponse(game.PlayerInput);
-    if (code::kStart.Holds(game.inputNumber))
-      return TitleChoice::kStart;
-    if (code::kQuit.Holds(game.inputNumber))
-      return TitleChoice::kQuit;
-  }
+// One showing of the title block and the line typed under it; input ending counts as quitting.
+TitleChoice ShowTitleOnce(Game& game) {
+  for (const char* line : text::kTitle)
+    Say(line);
+  if (!ReadLine(*game.input, game.PlayerInput))
+    return TitleChoice::kQuit;
+  game.inputNumber = MatchResponse(game.PlayerInput);
+  if (code::kStart.Holds(game.inputNumber))
+    return TitleChoice::kStart;
+  if (code::kQuit.Holds(game.inputNumber))
+    return TitleChoice::kQuit;
+  return TitleChoice::kAgain;
 }
 
 }  // namespace
 
-int RunGame(LineReader& input) {
-  Game game(input);
-  for (;;) {
+std::optional<int> PlayStep(Game& game, PlayPoint& point) {
+  if (!point.passStarted) {
     if (game.flags.gameOver) {
       Say(text::kBannerRule);
       Say(text::kBannerThanks);
@@ -60,26 +60,50 @@ int RunGame(LineReader& input) {
     }
     game.PlayerInput.clear();
     game.inputNumber = 0;
+    point.passStarted = true;
+    point.nextLoop = 0;
+  }
 
-    if (!game.flags.titleDone) {
-      if (RunTitleScreen(game) == TitleChoice::kQuit)
+  if (!game.flags.titleDone) {
+    switch (ShowTitleOnce(game)) {
+      case TitleChoice::kQuit:
         return 0;
-      game.flags.titleDone = true;
+      case TitleChoice::kStart:
+        game.flags.titleDone = true;
+        break;
+      case TitleChoice::kAgain:
+        break;
     }
+    return std::nullopt;
+  }
 
-    for (const RoomLoop& loop : kRoomLoops) {
-      while (game.currentRoom == loop.id) {
-        loop.turn(game);
-        if (game.inputEnded)
-          return 0;
-      }
+  // The dispatcher: the room loop whose identifier is currentRoom plays one turn; a room that
+  // lies earlier in the table than the one just left waits for the next pass.
+  for (; point.nextLoop < std::size(kRoomLoops); ++point.nextLoop) {
+    const RoomLoop& loop = kRoomLoops[point.nextLoop];
+    if (game.currentRoom == loop.id) {
+      loop.turn(game);
+      if (game.inputEnded)
+        return 0;
+      return std::nullopt;
     }
+  }
 
-    if (game.currentRoom == room_id::kFinalRoom) {
-      ClearScreen();
-      game.world.location->PrintName();
-      game.world.location->PrintDescription();
-      game.flags.gameOver = true;
-    }
+  if (game.currentRoom == room_id::kFinalRoom) {
+    ClearScreen();
+    game.world.location->PrintName();
+    game.world.location->PrintDescription();
+    game.flags.gameOver = true;
+  }
+  point.passStarted = false;
+  return std::nullopt;
+}
+
+int RunGame(LineReader& input) {
+  Game game(input);
+  PlayPoint point;
+  for (;;) {
+    if (const std::optional<int> status = PlayStep(game, point))
+      return *status;
   }
 }

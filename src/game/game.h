@@ -1,7 +1,9 @@
 #ifndef PRISMORA_GAME_GAME_H_
 #define PRISMORA_GAME_GAME_H_
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "game/story_flags.h"
@@ -22,6 +24,17 @@ struct Game {
   LineReader* input;
   bool inputEnded = false;  // no more lines will come: the game ends quietly
 };
+
+// Where the outer loop stands between two steps of play.
+struct PlayPoint {
+  bool passStarted = false;  // the top of the outer loop has run for this pass
+  std::size_t nextLoop = 0;  // the dispatcher's place in its table of room loops
+};
+
+// Plays one step: one title screen and its line, one room turn, the final scene, or the
+// closing banner. Returns the exit status once play has ended, and nothing while it goes on.
+// RunGame is these steps in a row; tests and fuzzers use them to look at the state in between.
+std::optional<int> PlayStep(Game& game, PlayPoint& point);
 
 // Plays from the title screen to the closing banner. Returns the exit status: 0 after the
 // banner, after quitting on the title screen, and when input ends.
