@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -52,8 +53,43 @@ void BM_MatchNothing(benchmark::State& state) {
   Run(state, "xyzzy", 300);
 }
 
+// How a line nothing matches grows with the file: the shipped file padded with never-matching
+// lines to 300, 1,000 and 3,000 lines, as it pads its own unused lines.
+void BM_MatchNothingPadded(benchmark::State& state) {
+  const auto lines = static_cast<std::int32_t>(state.range(0));
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "prismora-bench";
+  std::filesystem::create_directories(dir);
+  const std::string padded = (dir / ("responses-" + std::to_string(lines) + ".txt")).string();
+  {
+    std::ifstream shipped(PRISMORA_SHIPPED_RESPONSES);
+    std::ofstream out(padded);
+    std::string line;
+    std::int32_t count = 0;
+    while (std::getline(shipped, line) && count < lines) {
+      out << line << '\n';
+      ++count;
+    }
+    for (; count < lines; ++count)
+      out << "(?!)\n";
+  }
+  std::ostringstream sink;
+  std::streambuf* oldOut = std::cout.rdbuf(sink.rdbuf());
+  for (auto _ : state) {
+    const std::int32_t code = MatchResponseIn(padded, "xyzzy");
+    benchmark::DoNotOptimize(code);
+    if (code != lines) {
+      state.SkipWithError(("got code " + std::to_string(code)).c_str());
+      break;
+    }
+    sink.str("");
+  }
+  std::cout.rdbuf(oldOut);
+  std::filesystem::remove(padded);
+}
+
 BENCHMARK(BM_MatchFirstLine)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MatchLastMeaningfulLine)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MatchNothing)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MatchNothingPadded)->Arg(300)->Arg(1000)->Arg(3000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
