@@ -33,12 +33,6 @@
 
 namespace {
 
-class NullBuffer : public std::streambuf {
- protected:
-  int overflow(int c) override { return traits_type::not_eof(c); }
-  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
-};
-
 constexpr const char* kItems[] = {item::kRedStone,   item::kYellowStone, item::kBlueStone,
                                   item::kBedroomKey, item::kShedKey,     item::kOrangeKey,
                                   item::kGreenKey,   item::kPurpleKey};

@@ -9,10 +9,11 @@ bool ReadLine(LineReader& reader, std::string& line) {
   if (reader.editor != nullptr)
     return ReadEditedLine(*reader.editor, line);
 #endif
-  line.clear();
+  // Keep one byte past the bound: enough for KeepLine to tell whether a carriage return
+  // stood within it, and everything after is the same however long the line runs on.
+  std::string raw;
   std::streambuf* buffer = reader.in->rdbuf();
   bool readAnything = false;
-  bool lastWasCarriageReturn = false;
   for (;;) {
     const int next = buffer->sbumpc();
     if (next == std::char_traits<char>::eof()) {
@@ -22,18 +23,16 @@ bool ReadLine(LineReader& reader, std::string& line) {
     readAnything = true;
     if (next == '\n')
       break;
-    lastWasCarriageReturn = next == '\r' && line.size() < kMaxKeptLineBytes;
-    if (line.size() < kMaxKeptLineBytes)
-      line.push_back(static_cast<char>(next));
+    if (raw.size() <= kMaxKeptLineBytes)
+      raw.push_back(static_cast<char>(next));
   }
-  if (lastWasCarriageReturn)
-    line.pop_back();
+  KeepLine(raw, line);
   return readAnything;
 }
 
 void KeepLine(std::string_view raw, std::string& line) {
   raw = raw.substr(0, raw.find('\n'));
-  // As in ReadLine: a carriage return is dropped only when it was kept, i.e. within the bound.
+  // A carriage return is dropped only when it stands within the bound.
   if (!raw.empty() && raw.back() == '\r' && raw.size() <= kMaxKeptLineBytes)
     raw.remove_suffix(1);
   line.assign(raw.substr(0, kMaxKeptLineBytes));
