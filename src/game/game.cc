@@ -1,37 +1,13 @@
 #include "game/game.h"
 
-#include <iterator>
-
 #include "game/console.h"
-#include "game/rooms.h"
+#include "game/room_script.h"
+#include "game/room_turn.h"
 #include "game/story_texts.h"
 #include "input/match_response.h"
 #include "input/response_codes.h"
 
 namespace {
-
-using RoomTurnFn = void (*)(Game&);
-
-struct RoomLoop {
-  const char* id;
-  RoomTurnFn turn;
-};
-
-// The order in which the dispatcher tries the rooms. A room earlier in the list than the one
-// just left is reached on the next pass.
-constexpr RoomLoop kRoomLoops[] = {
-    {room_id::kSnowyPath, SnowyPathTurn},
-    {room_id::kSnowyYard, SnowyYardTurn},
-    {room_id::kLivingRoom, LivingRoomTurn},
-    {room_id::kHallway, HallwayTurn},
-    {room_id::kBasement, BasementTurn},
-    {room_id::kBedroom, BedroomTurn},
-    {room_id::kKitchen, KitchenTurn},
-    {room_id::kWornPath, WornPathTurn},
-    {room_id::kGraveyard, GraveyardTurn},
-    {room_id::kFoodShed, FoodShedTurn},
-    {room_id::kCliffsidePath, CliffsidePathTurn},
-};
 
 enum class TitleChoice { kStart, kQuit, kAgain };
 
@@ -79,10 +55,10 @@ std::optional<int> PlayStep(Game& game, PlayPoint& point) {
 
   // The dispatcher: the room loop whose identifier is currentRoom plays one turn; a room that
   // lies earlier in the table than the one just left waits for the next pass.
-  for (; point.nextLoop < std::size(kRoomLoops); ++point.nextLoop) {
-    const RoomLoop& loop = kRoomLoops[point.nextLoop];
-    if (game.currentRoom == loop.id) {
-      loop.turn(game);
+  for (; point.nextLoop < kRoomScripts.size(); ++point.nextLoop) {
+    const RoomScript& room = kRoomScripts[point.nextLoop];
+    if (game.currentRoom == room.id) {
+      PlayRoomTurn(game, room);
       if (game.inputEnded)
         return 0;
       return std::nullopt;

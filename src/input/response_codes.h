@@ -10,6 +10,9 @@ struct CodeRange {
   constexpr bool Holds(std::int32_t code) const { return first <= code && code <= last; }
 };
 
+// A range that holds no code, for a row that reacts to none.
+constexpr CodeRange kNoCodes{1, 0};
+
 // Every code the game gives a meaning to. Room scripts test these, never bare numbers; the
 // response file must put a pattern of that meaning on each of these lines.
 namespace code {
