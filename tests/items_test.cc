@@ -149,17 +149,4 @@ TEST_F(ItemsTest, InventoryListsEveryEntryInArrivalOrder) {
   EXPECT_EQ(Inventory(), "\nYour Inventory:\n\nPurple Key\n\nRed Stone\n\nPurple Key\n");
 }
 
-TEST(ItemTableTest, RowsAreTestedInTheGamesOrder) {
-  const char* const order[] = {"Red Stone", "Yellow Stone", "Blue Stone",   "Orange Key",
-                               "Green Key", "Purple Key",   "Bedroom Key",  "Shed Key",
-                               "Red Stone", "Blue Stone",   "Yellow Stone", "Orange Key",
-                               "Green Key", "Purple Key",   "Bedroom Key",  "Shed Key"};
-  for (int i = 0; i < kItemActionRowCount; ++i) {
-    EXPECT_STREQ(kItemActions[i].item, order[i]) << i;
-    EXPECT_EQ(kItemActions[i].verb, i < 8 ? ItemVerb::kTake : ItemVerb::kDrop) << i;
-    const std::int32_t size = kItemActions[i].codes.last - kItemActions[i].codes.first + 1;
-    EXPECT_EQ(size, i < 8 ? 8 : 6) << i;
-  }
-}
-
 }  // namespace

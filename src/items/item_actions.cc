@@ -7,46 +7,40 @@
 
 #include "items/item_names.h"
 
-const ItemActionRow kItemActions[kItemActionRowCount] = {
-    {code::kTakeRedStone, item::kRedStone, ItemVerb::kTake},
-    {code::kTakeYellowStone, item::kYellowStone, ItemVerb::kTake},
-    {code::kTakeBlueStone, item::kBlueStone, ItemVerb::kTake},
-    {code::kTakeOrangeKey, item::kOrangeKey, ItemVerb::kTake},
-    {code::kTakeGreenKey, item::kGreenKey, ItemVerb::kTake},
-    {code::kTakePurpleKey, item::kPurpleKey, ItemVerb::kTake},
-    {code::kTakeBedroomKey, item::kBedroomKey, ItemVerb::kTake},
-    {code::kTakeShedKey, item::kShedKey, ItemVerb::kTake},
-    {code::kDropRedStone, item::kRedStone, ItemVerb::kDrop},
-    {code::kDropBlueStone, item::kBlueStone, ItemVerb::kDrop},
-    {code::kDropYellowStone, item::kYellowStone, ItemVerb::kDrop},
-    {code::kDropOrangeKey, item::kOrangeKey, ItemVerb::kDrop},
-    {code::kDropGreenKey, item::kGreenKey, ItemVerb::kDrop},
-    {code::kDropPurpleKey, item::kPurpleKey, ItemVerb::kDrop},
-    {code::kDropBedroomKey, item::kBedroomKey, ItemVerb::kDrop},
-    {code::kDropShedKey, item::kShedKey, ItemVerb::kDrop},
+const ItemRow kItems[8] = {
+    {item::kRedStone, code::kTakeRedStone, code::kDropRedStone},
+    {item::kYellowStone, code::kTakeYellowStone, code::kDropYellowStone},
+    {item::kBlueStone, code::kTakeBlueStone, code::kDropBlueStone},
+    {item::kBedroomKey, code::kTakeBedroomKey, code::kDropBedroomKey},
+    {item::kShedKey, code::kTakeShedKey, code::kDropShedKey},
+    {item::kOrangeKey, code::kTakeOrangeKey, code::kDropOrangeKey},
+    {item::kGreenKey, code::kTakeGreenKey, code::kDropGreenKey},
+    {item::kPurpleKey, code::kTakePurpleKey, code::kDropPurpleKey},
 };
 
-const ItemActionRow* FindItemAction(std::int32_t code) {
-  for (const ItemActionRow& row : kItemActions) {
-    if (row.codes.Holds(code))
-      return &row;
+ItemAction FindItemAction(std::int32_t code) {
+  for (const ItemRow& row : kItems) {
+    if (row.take.Holds(code))
+      return {row.name, ItemVerb::kTake};
+    if (row.drop.Holds(code))
+      return {row.name, ItemVerb::kDrop};
   }
-  return nullptr;
+  return {};
 }
 
 void HandleItemAction(World& world, const std::int32_t& inputNumber) {
-  const ItemActionRow* row = FindItemAction(inputNumber);
-  if (row == nullptr)
+  const ItemAction action = FindItemAction(inputNumber);
+  if (action.item == nullptr)
     return;
 
-  const std::string iSearch = row->item;
-  const bool take = row->verb == ItemVerb::kTake;
+  const std::string iSearch = action.item;
+  const bool take = action.verb == ItemVerb::kTake;
   std::vector<std::string>& source = take ? world.location->items : world.inventory;
   std::vector<std::string>& destination = take ? world.inventory : world.location->items;
 
   const auto found = std::find(source.begin(), source.end(), iSearch);
   if (found == source.end()) {
-    // "a Orange Key" is how the game has always said it.
+    // The article stays "a" for every item, "a Orange Key" included: the messages are fixed.
     if (take) {
       std::cout << "\nThere isn't a " << iSearch << " in here." << std::endl;
     } else {

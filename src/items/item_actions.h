@@ -8,20 +8,23 @@
 
 enum class ItemVerb { kTake, kDrop };
 
-// One row of the item action table: a code range, the item it names, and what to do with it.
-struct ItemActionRow {
-  CodeRange codes;
-  const char* item;
-  ItemVerb verb;
+// Every portable item: its name and the codes that take and drop it. Adding an item is one row
+// here, its name, its two code ranges and its phrasings in the response file.
+struct ItemRow {
+  const char* name;
+  CodeRange take;
+  CodeRange drop;
 };
 
-constexpr int kItemActionRowCount = 16;
+extern const ItemRow kItems[8];
 
-// In the order the rows are tested.
-extern const ItemActionRow kItemActions[kItemActionRowCount];
-
-// The row whose range holds the code, or nullptr (codes between the ranges select none).
-const ItemActionRow* FindItemAction(std::int32_t code);
+// What a code asks to do with which item; `item` is null for a code that selects none (such as
+// the codes between the ranges).
+struct ItemAction {
+  const char* item = nullptr;
+  ItemVerb verb = ItemVerb::kTake;
+};
+ItemAction FindItemAction(std::int32_t code);
 
 // Take moves the first matching entry from the room the player stands in to the end of the
 // inventory; drop moves it back. Prints one line either way; a code that selects no row does
