@@ -46,7 +46,7 @@ void HandleItemAction(World& world, const std::int32_t& inputNumber) {
 
   const auto found = std::find(source.begin(), source.end(), iSearch);
   if (found == source.end()) {
-    // "a Orange Key" is how the game has always said it.
+    // The article is "a" for every item, "a Orange Key" too; kept as written.
     if (take) {
       std::cout << "\nThere isn't a " << iSearch << " in here." << std::endl;
     } else {
