@@ -2,10 +2,15 @@
 #define PRISMORA_FUZZ_FUZZ_SUPPORT_H_
 
 #include <cstddef>
+#include <streambuf>
 
-// NullBuffer: the game's output is not what a fuzzer looks at, and writing megabytes of story
-// to a pipe would only slow it down.
-#include "test_support.h"
+// Swallows everything written to it: the game's output is not what a fuzzer looks at, and
+// writing megabytes of story to a pipe would only slow it down.
+class NullBuffer : public std::streambuf {
+ protected:
+  int overflow(int c) override { return traits_type::not_eof(c); }
+  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+};
 
 // Copies the response file into a fresh temporary directory and makes that the working
 // directory, where the matcher looks for PlayerResponse.txt. Returns the file's line count;

@@ -1,6 +1,6 @@
 // Runs a fuzz target over files instead of fuzzing: every file named on the command line, and
 // every file inside a directory named there, is one input. Lets any compiler replay the seed
-// corpus and the crash regressions as ordinary tests.
+// corpus, or a crash input, as an ordinary program.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

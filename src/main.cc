@@ -13,12 +13,10 @@ int main() {
   LineReader reader{&std::cin};
 #ifdef PRISMORA_LINE_EDITING
   // Editing and history only for a player at a terminal; piped input is read as it comes.
+  LineEditorPtr editor;
   if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO))
-    reader.editor = OpenLineEditor();
-  const int status = RunGame(reader);
-  CloseLineEditor(reader.editor);
-  return status;
-#else
-  return RunGame(reader);
+    editor = OpenLineEditor();
+  reader.editor = editor.get();
 #endif
+  return RunGame(reader);
 }

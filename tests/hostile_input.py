@@ -3,12 +3,14 @@
 give it, and checks that each case ends the way it should, with nothing printed that the game
 does not print.
 
-    hostile_input.py --game BUILD/prismora --tokens TOKENS --sources SRC [--case NAME]...
+    hostile_input.py --game BUILD/prismora --tokens TOKENS --sources SRC --sources GENERATED
+                     [--case NAME]...
 
 Every case runs the game in a fresh directory holding its own PlayerResponse.txt (by default
 the tests' token file, where line N matches 'cN'). Apart from what a case expects, each checks:
 the game exits with status 0 (no crash, no sanitizer report), it does not hang, standard error
-stays empty, and every line of standard output is a line of one of the game's own texts.
+stays empty, and every line of standard output is a line of one of the game's own texts: the
+string literals of the sources, including the texts the build generates from data/story.txt.
 """
 import argparse
 import glob
@@ -34,14 +36,17 @@ def check(condition, message):
         raise CaseFailed(message)
 
 
-def game_lines(sources):
+def game_lines(source_dirs):
     """Every line the game can print: the lines of its string literals (adjacent literals
     joined, escapes decoded), and the item messages that are put together around an item name."""
     lines = set()
     items = []
     literal = re.compile(r'"((?:[^"\\\n]|\\.)*)"((?:\s*"(?:[^"\\\n]|\\.)*")*)')
-    for path in glob.glob(os.path.join(sources, "**", "*.cc"), recursive=True) + \
-            glob.glob(os.path.join(sources, "**", "*.h"), recursive=True):
+    paths = []
+    for sources in source_dirs:
+        paths += glob.glob(os.path.join(sources, "**", "*.cc"), recursive=True)
+        paths += glob.glob(os.path.join(sources, "**", "*.h"), recursive=True)
+    for path in paths:
         with open(path, encoding="utf-8") as f:
             code = f.read()
         for match in literal.finditer(code):
@@ -293,7 +298,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--game", required=True)
     parser.add_argument("--tokens", required=True)
-    parser.add_argument("--sources", required=True)
+    parser.add_argument("--sources", required=True, action="append")
     parser.add_argument("--case", action="append", choices=sorted(CASES))
     args = parser.parse_args()
     harness = Harness(args)

@@ -1,12 +1,16 @@
 #include "test_support.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <system_error>
 
 TempDir::TempDir() {
   std::string pattern = (std::filesystem::temp_directory_path() / "prismora-XXXXXX").string();
-  path_ = mkdtemp(pattern.data());
+  if (mkdtemp(pattern.data()) == nullptr)
+    throw std::system_error(errno, std::generic_category(), "mkdtemp " + pattern);
+  path_ = pattern;
 }
 
 TempDir::~TempDir() {

@@ -3,8 +3,10 @@
 
 #include <cstddef>
 
-// Everything the game says apart from the room texts (which live with the world) and the item
+// Everything the game says apart from the room texts (declared with the world) and the item
 // messages (which are built from item names). Each is printed as it stands, then a line end.
+// The texts are written in data/story.txt, under these names; the build generates their
+// definitions from it, and reads this header to know which names to expect.
 namespace text {
 
 constexpr std::size_t kTitleLineCount = 7;

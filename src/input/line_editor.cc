@@ -4,13 +4,15 @@
 
 #include <clocale>
 #include <cstdio>
+#include <memory>
 #include <string_view>
 
 #include "input/line_reader.h"
 
+// The history is declared first so that it outlives the editor that reads from it.
 struct LineEditor {
-  EditLine* edit = nullptr;
-  History* history = nullptr;
+  std::unique_ptr<History, decltype(&history_end)> history{nullptr, &history_end};
+  std::unique_ptr<EditLine, decltype(&el_end)> edit{nullptr, &el_end};
 };
 
 namespace {
@@ -38,19 +40,22 @@ constexpr int kHistoryLines = 500;
 
 }  // namespace
 
-LineEditor* OpenLineEditor() {
+void LineEditorCloser::operator()(LineEditor* editor) const {
+  std::default_delete<LineEditor>()(editor);
+}
+
+LineEditorPtr OpenLineEditor() {
   // libedit decodes what is typed by the character set of the player's locale; in the default
   // "C" locale it would drop every non-ASCII character. Only the character set is taken: the
   // game's own lowercasing and matching do not depend on it.
   std::setlocale(LC_CTYPE, "");
-  EditLine* edit = el_init("prismora", stdin, stdout, stderr);
-  if (edit == nullptr)
+  auto editor = std::make_unique<LineEditor>();
+  editor->edit.reset(el_init("prismora", stdin, stdout, stderr));
+  editor->history.reset(history_init());
+  if (editor->edit == nullptr || editor->history == nullptr)
     return nullptr;
-  History* past = history_init();
-  if (past == nullptr) {
-    el_end(edit);
-    return nullptr;
-  }
+  EditLine* const edit = editor->edit.get();
+  History* const past = editor->history.get();
   HistEvent event;
   history(past, &event, H_SETSIZE, kHistoryLines);
   // Pressing Enter on a recalled line does not store it twice in a row.
@@ -64,27 +69,19 @@ LineEditor* OpenLineEditor() {
   el_set(edit, EL_BIND, "^D", "prismora-end-or-delete", nullptr);
   // Ctrl-C or a hangup while a line is being edited gives the terminal back in its normal mode.
   el_set(edit, EL_SIGNAL, 1);
-  return new LineEditor{edit, past};
-}
-
-void CloseLineEditor(LineEditor* editor) {
-  if (editor == nullptr)
-    return;
-  el_end(editor->edit);
-  history_end(editor->history);
-  delete editor;
+  return LineEditorPtr(editor.release());
 }
 
 bool ReadEditedLine(LineEditor& editor, std::string& line) {
   line.clear();
   int count = 0;
-  const char* raw = el_gets(editor.edit, &count);
+  const char* raw = el_gets(editor.edit.get(), &count);
   if (raw == nullptr || count <= 0)
     return false;
   KeepLine(std::string_view(raw, static_cast<std::size_t>(count)), line);
   if (!line.empty()) {
     HistEvent event;
-    history(editor.history, &event, H_ENTER, line.c_str());
+    history(editor.history.get(), &event, H_ENTER, line.c_str());
   }
   return true;
 }

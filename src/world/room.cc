@@ -3,9 +3,10 @@
 #include <iostream>
 #include <utility>
 
-Room::Room(std::string heading, std::string firstVisitText, std::string returnTextIn)
-    : name(std::move(heading)),
-      description(std::move(firstVisitText)),
+// The parameters carry an In suffix here: g++'s -Wshadow flags a parameter named as a member.
+Room::Room(std::string nameIn, std::string descriptionIn, std::string returnTextIn)
+    : name(std::move(nameIn)),
+      description(std::move(descriptionIn)),
       returnText(std::move(returnTextIn)) {}
 
 void Room::PrintName() const {

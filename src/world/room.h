@@ -6,7 +6,7 @@
 
 // One of the twelve fixed places. Exits are non-owning: the World owns every room.
 struct Room {
-  Room(std::string heading, std::string firstVisitText, std::string returnText);
+  Room(std::string name, std::string description, std::string returnText);
 
   std::vector<std::string> items;
   Room* east = nullptr;

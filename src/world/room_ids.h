@@ -2,6 +2,8 @@
 #define PRISMORA_WORLD_ROOM_IDS_H_
 
 // The identifiers held in currentRoom. A Room does not store its own; these name them once.
+// Their order here is the order of kRoomTexts and of the world's rooms: the first is where the
+// game starts.
 namespace room_id {
 constexpr const char kSnowyPath[] = "Snowy Path";
 constexpr const char kSnowyYard[] = "Snowy Yard";

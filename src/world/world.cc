@@ -59,7 +59,6 @@ Way Opposite(Way way) {
 
 World::World() {
   BuildWorld();
-  inventory.clear();
   location = firstRoom;
 }
 
