@@ -2,6 +2,7 @@
 
 #include "game/game.h"
 #include "input/line_reader.h"
+#include "term/terminal.h"
 
 #ifdef PRISMORA_LINE_EDITING
 #include <unistd.h>
@@ -10,6 +11,7 @@
 #endif
 
 int main() {
+  TerminalOutput terminal;  // wrap and colour, only when standard output is a terminal
   LineReader reader{&std::cin};
 #ifdef PRISMORA_LINE_EDITING
   // Editing and history only for a player at a terminal; piped input is read as it comes.

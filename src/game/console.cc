@@ -3,11 +3,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
+#include "term/terminal.h"
 
 void Say(const char* text) {
   std::cout << text << std::endl;
@@ -18,12 +14,10 @@ void ClearScreen() {
 #ifdef _WIN32
   std::system("cls");
 #else
-  // Home, clear the screen, clear the scrollback: a room change starts on a clean terminal.
-  if (isatty(STDOUT_FILENO)) {
-    std::cout << "\x1b[H\x1b[2J\x1b[3J";
-  } else {
+  // A room change starts on a clean screen at a terminal; a pipe or a file gets a form feed.
+  if (!ClearTerminal()) {
     std::cout << '\f';
+    std::cout.flush();
   }
-  std::cout.flush();
 #endif
 }

@@ -3,6 +3,8 @@
 #include <iostream>
 #include <utility>
 
+#include "term/terminal.h"
+
 // The parameters carry an In suffix here: g++'s -Wshadow flags a parameter named as a member.
 Room::Room(std::string nameIn, std::string descriptionIn, std::string returnTextIn)
     : name(std::move(nameIn)),
@@ -10,6 +12,7 @@ Room::Room(std::string nameIn, std::string descriptionIn, std::string returnText
       returnText(std::move(returnTextIn)) {}
 
 void Room::PrintName() const {
+  MarkHeading();
   std::cout << name << std::endl;
 }
 void Room::PrintDescription() const {

@@ -17,7 +17,8 @@ struct Room {
   std::string description;
   std::string returnText;
 
-  // Each writes its text exactly as stored, then one line end, and flushes.
+  // Each writes its text exactly as stored, then one line end, and flushes. At a terminal the
+  // name shows as a heading (MarkHeading).
   void PrintName() const;
   void PrintDescription() const;
   void PrintReturnText() const;

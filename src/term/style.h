@@ -1,0 +1,22 @@
+#ifndef PRISMORA_TERM_STYLE_H_
+#define PRISMORA_TERM_STYLE_H_
+
+#include <string>
+#include <string_view>
+
+// How much colour the terminal is told to take.
+enum class ColourDepth {
+  kNone,   // NO_COLOR set, TERM dumb or unset: plain text
+  kBasic,  // the terminal's own eight colours, which its theme fits to its background
+  k256,    // the 256-colour palette: fixed shades, picked to read on dark and light alike
+};
+
+// From the values of NO_COLOR, TERM and COLORTERM (null when unset).
+ColourDepth ChooseColourDepth(const char* noColor, const char* term, const char* colorTerm);
+
+// Appends `line` to `out` with escape sequences around what the story colours: the coloured
+// stones, keys and lights in their own colours, and, when `heading` is set, the line's text in
+// bold. The text itself is unchanged; with kNone nothing is added.
+void StyleLine(std::string_view line, ColourDepth depth, bool heading, std::string& out);
+
+#endif  // PRISMORA_TERM_STYLE_H_

@@ -1,0 +1,103 @@
+#include "term/wrap.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace {
+
+constexpr char kEscape = '\x1b';
+
+bool InRange(char byte, unsigned low, unsigned high) {
+  const unsigned value = static_cast<unsigned char>(byte);
+  return value >= low && value <= high;
+}
+
+// The bytes of the unit that starts at `at`: one escape sequence, or one UTF-8 character with its
+// continuation bytes, or one other byte.
+std::size_t UnitLength(std::string_view text, std::size_t at) {
+  std::size_t end = at + 1;
+  if (text[at] == kEscape) {
+    if (end < text.size() && text[end] == '[') {
+      // CSI: parameter and intermediate bytes, then one final byte.
+      ++end;
+      while (end < text.size() && InRange(text[end], 0x20, 0x3f))
+        ++end;
+      if (end < text.size() && InRange(text[end], 0x40, 0x7e))
+        ++end;
+    } else if (end < text.size()) {
+      ++end;  // ESC and one byte, as ESC 7
+    }
+    return end - at;
+  }
+  while (end < text.size() && InRange(text[end], 0x80, 0xbf))
+    ++end;
+  return end - at;
+}
+
+// Columns the unit takes: none for control bytes and escape sequences, one for a character.
+int UnitColumns(std::string_view text, std::size_t at) {
+  const char byte = text[at];
+  if (InRange(byte, 0x00, 0x1f) || byte == '\x7f' || InRange(byte, 0x80, 0xbf))
+    return 0;
+  return 1;
+}
+
+// Writes one word that may be wider than the room left on the line: a unit that would pass the
+// edge starts a new line.
+void PutWord(std::string_view word, int width, int& column, std::string& out) {
+  for (std::size_t at = 0; at < word.size();) {
+    const std::size_t length = UnitLength(word, at);
+    const int columns = UnitColumns(word, at);
+    if (columns > 0 && column + columns > width) {
+      out += '\n';
+      column = 0;
+    }
+    out.append(word.substr(at, length));
+    column += columns;
+    at += length;
+  }
+}
+
+}  // namespace
+
+void WrapText(std::string_view text, int width, int& column, std::string& out) {
+  width = std::max(width, 1);
+  std::size_t at = 0;
+  while (at < text.size()) {
+    if (text[at] == '\n') {
+      out += '\n';
+      column = 0;
+      ++at;
+      continue;
+    }
+    const std::size_t wordStart = std::min(text.find_first_not_of(' ', at), text.size());
+    const int spaces = static_cast<int>(wordStart - at);
+    std::size_t wordEnd = wordStart;
+    int wordColumns = 0;
+    while (wordEnd < text.size() && text[wordEnd] != ' ' && text[wordEnd] != '\n') {
+      wordColumns += UnitColumns(text, wordEnd);
+      wordEnd += UnitLength(text, wordEnd);
+    }
+    const std::string_view word = text.substr(wordStart, wordEnd - wordStart);
+    at = wordEnd;
+
+    const int room = std::max(width - column, 0);
+    if (wordColumns == 0) {
+      // Spaces before a line end, or before something invisible: as many as fit.
+      out.append(static_cast<std::size_t>(std::min(spaces, room)), ' ');
+      column += std::min(spaces, room);
+    } else if (column == 0) {
+      // An indent keeps the first word on its line.
+      const int indent = std::min(spaces, std::max(width - wordColumns, 0));
+      out.append(static_cast<std::size_t>(indent), ' ');
+      column = indent;
+    } else if (spaces + wordColumns <= room) {
+      out.append(static_cast<std::size_t>(spaces), ' ');
+      column += spaces;
+    } else {
+      out += '\n';
+      column = 0;
+    }
+    PutWord(word, width, column, out);
+  }
+}

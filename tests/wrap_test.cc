@@ -1,0 +1,55 @@
+#include "term/wrap.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct WrapCase {
+  const char* what;
+  std::string text;
+  int width;
+  int columnBefore;
+  std::string wrapped;
+  int columnAfter;
+};
+
+// The pseudo-terminal test plays whole games; these are the edges it does not reach.
+TEST(WrapTest, BreaksAtSpacesWithinTheWidth) {
+  const WrapCase cases[] = {
+      {"words fill a line, the next starts at the margin", "the deep snow falls", 13, 0,
+       "the deep snow\nfalls", 5},
+      {"a word exactly as wide as the window", "abcdef ghij", 6, 0, "abcdef\nghij", 4},
+      {"a word that ends exactly at the edge", "ab cdef", 7, 0, "ab cdef", 7},
+      {"a word wider than the window is broken", "ab abcdefgh", 4, 0, "ab\nabcd\nefgh", 4},
+      {"the text's line feeds and the indent stay", "     ab cd\nef gh\n", 8, 0,
+       "     ab\ncd\nef gh\n", 0},
+      {"an indent longer than the window keeps the word", "          ab cd", 8, 0, "      ab\ncd",
+       2},
+      {"a three-byte quote is one column at the edge",
+       "ab \xE2\x80\x9C"
+       "cd\xE2\x80\x9D ef",
+       7, 0,
+       "ab \xE2\x80\x9C"
+       "cd\xE2\x80\x9D\nef",
+       2},
+      {"a multi-byte character is never split", "\xE2\x80\x9C\xE2\x80\x9C\xE2\x80\x9C", 2, 0,
+       "\xE2\x80\x9C\xE2\x80\x9C\n\xE2\x80\x9C", 1},
+      {"escape sequences take no columns at the edge", "\x1b[1mabcd\x1b[22m ef", 4, 0,
+       "\x1b[1mabcd\x1b[22m\nef", 2},
+      {"a space inside an escape sequence does not break it", "ab\x1b[2 qcd ef", 4, 0,
+       "ab\x1b[2 qcd\nef", 2},
+      {"text written in pieces wraps as one", " cd ef", 5, 3, "\ncd ef", 5},
+      {"spaces at a line end are kept only up to the edge", "abc   \n", 5, 0, "abc  \n", 0},
+  };
+  for (const WrapCase& c : cases) {
+    int column = c.columnBefore;
+    std::string out;
+    WrapText(c.text, c.width, column, out);
+    EXPECT_EQ(out, c.wrapped) << c.what;
+    EXPECT_EQ(column, c.columnAfter) << c.what;
+  }
+}
+
+}  // namespace
