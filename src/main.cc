@@ -1,5 +1,7 @@
 #include <iostream>
+#include <optional>
 
+#include "cli/options.h"
 #include "game/game.h"
 #include "input/line_reader.h"
 
@@ -9,7 +11,9 @@
 #include "input/line_editor.h"
 #endif
 
-int main() {
+int main(int argc, char** argv) {
+  if (const std::optional<int> status = HandleOptions(argc, argv, std::cout, std::cerr))
+    return *status;
   LineReader reader{&std::cin};
 #ifdef PRISMORA_LINE_EDITING
   // Editing and history only for a player at a terminal; piped input is read as it comes.
