@@ -1,6 +1,7 @@
 #include "game/game.h"
 
 #include "game/console.h"
+#include "game/help_guide.h"
 #include "game/room_script.h"
 #include "game/room_turn.h"
 #include "game/story_texts.h"
@@ -22,6 +23,9 @@ TitleChoice ShowTitleOnce(Game& game) {
     return TitleChoice::kStart;
   if (code::kQuit.Holds(game.inputNumber))
     return TitleChoice::kQuit;
+  // Help goes above the title block, which comes again as after any other line.
+  if (code::kHelp.Holds(game.inputNumber))
+    ShowHelpGuide();
   return TitleChoice::kAgain;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/console.h"
+#include "game/help_guide.h"
 #include "game/story_texts.h"
 #include "input/match_response.h"
 #include "input/response_codes.h"
@@ -149,6 +150,8 @@ void React(Game& game, const RoomScript& room) {
     ShowInventory(game.world);
   } else if (code::kItemAction.Holds(c)) {
     HandleItemAction(game.world, game.inputNumber);
+  } else if (code::kHelp.Holds(c)) {
+    ShowHelpGuide();
   } else if (room.light != nullptr && ReactAtLight(game, *room.light)) {
     // the light has answered
   } else if (room.ownCodes != nullptr) {
