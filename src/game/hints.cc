@@ -1,7 +1,8 @@
 // Hints: the next step on the road through the story, from where the player stands. The road is
-// the walkthrough's: into the cabin, out to the gate, then the stones, the Shed Key and the three
-// lights, and through the gate. Each step is worked out afresh from the rooms' own table (their
-// ways, guards, scans, seeds and lights), so a hint holds whatever order the player took.
+// the walkthrough's: into the cabin, the stones, the Shed Key and the three lights, and through
+// the gate, tried once on the way when the player passes the yard. Each step is worked out afresh
+// from the rooms' own table (their ways, guards, scans, seeds and lights), so a hint holds whatever
+// order the player took.
 #include "game/hints.h"
 
 #include <algorithm>
@@ -51,8 +52,8 @@ const Step kVisitCabin{
     nullptr};
 const Step kTryGate{
     "try the gate", room_id::kSnowyYard,
-    "Rosen left the cabin and has not come back, and Blot is sure the mask lies past the "
-    "padlocked gate in the north of the snowy yard. Go and see what it takes to open it.",
+    "Rosen has not come back, and Blot is sure the mask lies past the padlocked gate to the "
+    "north. Go and see what it takes to open it.",
     "Type: n"};
 const Step kOpenGate{
     "open the gate", room_id::kSnowyYard,
@@ -139,8 +140,8 @@ const LightText kLightTexts[] = {
      "yellow and blue, like two of your stones.",
      "Type: hold up the yellow and blue stones"},
     {item::kPurpleKey, nullptr,
-     "Blot: \"The graveyard north of the worn path holds a light as well, even if the grey keeps "
-     "it from our eyes. Purple is red and blue.\" Hold up those two stones there.",
+     "Blot: \"The graveyard north of the worn path holds a light, even if the grey keeps it from "
+     "our eyes. Purple is red and blue.\" Hold up those two stones there.",
      "Type: hold up the red and blue stones"},
 };
 
@@ -397,14 +398,15 @@ Goal NextGoal(const State& state) {
     return GoalOf(kOpenGate);
   if (!state.flags.livingRoomVisited)
     return GoalOf(kVisitCabin);
-  if (!state.flags.gateInspected)
-    return GoalOf(kTryGate);
-  // What can be done right here comes first; otherwise the first step of the road.
+  // What can be done right here comes first; then, in the yard, a first try of the gate, which
+  // tells which keys it wants; otherwise the first step of the road.
   const std::vector<Goal> road = RoadToTheKeys(state);
   for (const Goal& goal : road) {
     if (goal.room == state.here)
       return goal;
   }
+  if (!state.flags.gateInspected && state.here == IndexOf(room_id::kSnowyYard))
+    return GoalOf(kTryGate);
   return road.empty() ? GoalOf(kLookAround) : road.front();
 }
 
