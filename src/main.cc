@@ -1,5 +1,7 @@
 #include <iostream>
+#include <optional>
 
+#include "cli/options.h"
 #include "game/game.h"
 #include "input/line_reader.h"
 #include "term/terminal.h"
@@ -10,7 +12,9 @@
 #include "input/line_editor.h"
 #endif
 
-int main() {
+int main(int argc, char** argv) {
+  if (const std::optional<int> status = HandleOptions(argc, argv, std::cout, std::cerr))
+    return *status;
   TerminalOutput terminal;  // wrap and colour, only when standard output is a terminal
   LineReader reader{&std::cin};
 #ifdef PRISMORA_LINE_EDITING

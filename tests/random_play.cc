@@ -6,7 +6,8 @@
 // Invariants: the game never crashes or stops reading; location is one of the twelve rooms and
 // currentRoom names it; item entries are never lost or duplicated: the count of each name over
 // all rooms and the inventory changes only where a room places or gives that item; the end of
-// input always ends the game with status 0.
+// input always ends the game with status 0; help and hints change nothing: a twin game given a
+// line without meaning in their place is the same game, step for step.
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -21,10 +23,12 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "game/game.h"
 #include "input/line_reader.h"
+#include "input/match_response.h"
 #include "input/response_codes.h"
 #include "items/item_names.h"
 #include "test_support.h"
@@ -189,6 +193,39 @@ class Failure {
   bool failed_ = false;
 };
 
+// The same lines with every help and hint token turned into c7, a line without meaning.
+std::string WithoutHelpAndHints(const std::string& lines) {
+  std::string out;
+  std::size_t start = 0;
+  while (start < lines.size()) {
+    std::size_t end = lines.find('\n', start);
+    end = end == std::string::npos ? lines.size() : end;
+    std::string line = lines.substr(start, end - start);
+    const bool carriageReturn = !line.empty() && line.back() == '\r';
+    std::string token = carriageReturn ? line.substr(0, line.size() - 1) : line;
+    LowercaseAscii(token);
+    if (token.size() > 1 && token.size() < 5 && token[0] == 'c' &&
+        token.find_first_not_of("0123456789", 1) == std::string::npos) {
+      const std::int32_t number = std::stoi(token.substr(1));
+      if (code::kHelp.Holds(number) || code::kHint.Holds(number))
+        line = carriageReturn ? "c7\r" : "c7";
+    }
+    out += line;
+    if (end < lines.size())
+      out += '\n';
+    start = end + 1;
+  }
+  return out;
+}
+
+// Everything the story is made of: where the player stands, the flags and every item list.
+static_assert(std::has_unique_object_representations_v<StoryFlags>,
+              "StoryFlags is compared byte for byte");
+bool SameStory(const Snapshot& a, const Snapshot& b) {
+  return a.room == b.room && a.inventory == b.inventory && a.roomItems == b.roomItems &&
+         std::memcmp(&a.flags, &b.flags, sizeof(StoryFlags)) == 0;
+}
+
 // Checks one step's changes to the item lists against the ways items may enter the game.
 void CheckItems(const Snapshot& before, const Snapshot& after, bool turnPlayed, std::int32_t code,
                 long step, Failure& fail) {
@@ -259,6 +296,14 @@ bool PlayOne(std::uint64_t seed, Tally& tally, bool verbose) {
   PlayPoint point;
   Failure fail(seed);
 
+  // Played alongside only when the lines hold help or hints.
+  const std::string twinLines = WithoutHelpAndHints(lines);
+  const bool twinPlays = twinLines != lines;
+  std::istringstream twinIn(twinLines);
+  LineReader twinReader{&twinIn};
+  Game twin(twinReader);
+  PlayPoint twinPoint;
+
   const auto position = [&in] {
     return static_cast<long>(in.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in));
   };
@@ -289,6 +334,13 @@ bool PlayOne(std::uint64_t seed, Tally& tally, bool verbose) {
            "currentRoom is \"" + game.currentRoom + "\" but the player stands in " + after.room);
     }
     CheckItems(before, after, turnPlayed, game.inputNumber, step, fail);
+    if (twinPlays) {
+      const std::optional<int> twinStatus = PlayStep(twin, twinPoint);
+      if (twinStatus != status || !SameStory(Take(twin), after) ||
+          twinPoint.passStarted != point.passStarted || twinPoint.nextLoop != point.nextLoop)
+        fail(step, "help or a hint changed the game (code " + std::to_string(game.inputNumber) +
+                       " in " + before.room + ")");
+    }
     for (std::size_t i = 0; i < kRoomCount; ++i) {
       if (game.world.rooms[i].get() == game.world.location)
         ++tally.roomsReached[i];

@@ -16,7 +16,7 @@ const char* const kCommonInputs[] = {
     "",     "a",     "i",          "the",  "yes",       "no",    "hello", "hi", "help",
     "go",   "look",  "take",       "get",  "drop",      "use",   "n",     "s",  "e",
     "w",    "north", "south",      "east", "west",      "stone", "key",   "it", "what",
-    "quit", "start", "cast magic", "talk", "inventory", "xyzzy",
+    "quit", "start", "cast magic", "talk", "inventory", "xyzzy", "hint",  "?",
 };
 
 // Index of the first capital letter outside an escape, or npos. After a backslash the next

@@ -1,6 +1,8 @@
 #include "game/game.h"
 
 #include "game/console.h"
+#include "game/help_guide.h"
+#include "game/hints.h"
 #include "game/room_script.h"
 #include "game/room_turn.h"
 #include "game/story_texts.h"
@@ -22,6 +24,11 @@ TitleChoice ShowTitleOnce(Game& game) {
     return TitleChoice::kStart;
   if (code::kQuit.Holds(game.inputNumber))
     return TitleChoice::kQuit;
+  // Help and hints go above the title block, which comes again as after any other line.
+  if (code::kHelp.Holds(game.inputNumber))
+    ShowHelpGuide();
+  else if (code::kHint.Holds(game.inputNumber))
+    GiveHint(game, true);
   return TitleChoice::kAgain;
 }
 

@@ -20,6 +20,9 @@ struct Game {
   std::string PlayerInput;
   std::int32_t inputNumber = 0;
   StoryFlags flags;
+  // The situation the last hint was given in (hints.h), so that asking again gets the plain
+  // words. Not a story fact: nothing the rooms do reads it.
+  std::string hintSituation;
 
   LineReader* input;
   bool inputEnded = false;  // no more lines will come: the game ends quietly

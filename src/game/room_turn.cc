@@ -6,6 +6,8 @@
 #include <string>
 
 #include "game/console.h"
+#include "game/help_guide.h"
+#include "game/hints.h"
 #include "game/story_texts.h"
 #include "input/match_response.h"
 #include "input/response_codes.h"
@@ -149,6 +151,11 @@ void React(Game& game, const RoomScript& room) {
     ShowInventory(game.world);
   } else if (code::kItemAction.Holds(c)) {
     HandleItemAction(game.world, game.inputNumber);
+  } else if (code::kHelp.Holds(c)) {
+    ShowHelpGuide();
+  } else if (code::kHint.Holds(c)) {
+    // Not shown yet means the head-outside screen: the room clears it on the next turn.
+    GiveHint(game, game.flags.*room.shown);
   } else if (room.light != nullptr && ReactAtLight(game, *room.light)) {
     // the light has answered
   } else if (room.ownCodes != nullptr) {

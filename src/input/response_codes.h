@@ -24,6 +24,8 @@ constexpr CodeRange kEast{17, 22};
 constexpr CodeRange kSouth{24, 29};
 constexpr CodeRange kWest{31, 36};
 constexpr CodeRange kLook{38, 40};
+constexpr CodeRange kHelp{41, 42};  // the guide to the commands, in every room and on the title
+constexpr CodeRange kHint{43, 44};  // the next step, worked out from where the player stands
 
 constexpr CodeRange kTalkCerule{68, 72};
 constexpr CodeRange kTalkScarlett{75, 84};
@@ -80,6 +82,8 @@ constexpr CodeMeaning kCodeMeanings[] = {
     {code::kSouth, "go south"},
     {code::kWest, "go west"},
     {code::kLook, "look around"},
+    {code::kHelp, "show the help guide"},
+    {code::kHint, "give a hint"},
     {code::kTalkCerule, "talk to Cerule"},
     {code::kTalkScarlett, "talk to Scarlett"},
     {code::kTalkBlot, "talk to Blot"},
