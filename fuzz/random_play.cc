@@ -1,0 +1,110 @@
+// Random play: thousands of seeded command sequences played against the game in-process, each
+// checked after every step as the game fuzzer checks its inputs (game_check.h). Each sequence is
+// reproducible from its seed alone:
+//   prismora_random_play                 the default games (seeds 1 to N)
+//   PRISMORA_RANDOM_PLAY_GAMES=100000    more of them
+//   PRISMORA_RANDOM_PLAY_SEED=1234       just that one, telling every step
+#include <cstdint>
+#include <cstdlib>
+#include <iostream>
+#include <iterator>
+#include <random>
+#include <string>
+
+#include "fuzz_support.h"
+#include "game_check.h"
+#include "input/response_codes.h"
+
+namespace {
+
+// The whole game through the tokens, so that a prefix of it takes play deep into the story.
+constexpr int kWalkthrough[] = {2,  10, 17, 130, 24, 121, 139, 10, 17,  17, 273, 31,  10, 148, 269,
+                                24, 31, 31, 31,  31, 283, 17,  10, 279, 24, 17,  240, 10, 10};
+
+// Draws the lines of one game: often a stretch of the walkthrough, then codes with a meaning,
+// any line of the file, and junk.
+class Player {
+ public:
+  explicit Player(std::uint64_t seed) : rng_(seed) {}
+
+  std::string Lines() {
+    std::string out;
+    if (Chance(0.3)) {
+      const int prefix = Uniform(1, static_cast<int>(std::size(kWalkthrough)));
+      for (int i = 0; i < prefix; ++i)
+        out += Token(kWalkthrough[i]);
+    } else if (Chance(0.9)) {
+      out += Token(Uniform(code::kStart.first, code::kStart.last));
+    }
+    const int count = Chance(0.1) ? Uniform(0, 200) : Uniform(0, 25);
+    for (int i = 0; i < count; ++i) {
+      const double kind = std::uniform_real_distribution<double>(0, 1)(rng_);
+      if (kind < 0.65) {
+        const CodeMeaning& meaning =
+            kCodeMeanings[Uniform(0, static_cast<int>(std::size(kCodeMeanings)) - 1)];
+        out += Token(Uniform(meaning.codes.first, meaning.codes.last));
+      } else if (kind < 0.9) {
+        out += Token(Uniform(0, 301));  // every line of the file, and just past both ends
+      } else {
+        out += Junk() + "\n";
+      }
+    }
+    if (!out.empty() && Chance(0.2))
+      out.pop_back();  // input that ends in the middle of a line
+    return out;
+  }
+
+ private:
+  bool Chance(double p) { return std::bernoulli_distribution(p)(rng_); }
+  int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
+
+  std::string Token(int number) {
+    return (Chance(0.1) ? "C" : "c") + std::to_string(number) + (Chance(0.05) ? "\r\n" : "\n");
+  }
+
+  std::string Junk() {
+    switch (Uniform(0, 3)) {
+      case 0:
+        return "c" + std::to_string(Uniform(1, 300)) + " ";
+      case 1:
+        return std::string(Uniform(250, 3000), 'c');
+      case 2:
+        return std::string("c1") + '\0' + "0";
+      default: {
+        std::string bytes(Uniform(0, 40), ' ');
+        for (char& c : bytes) {
+          const int byte = Uniform(0, 255);
+          c = byte == '\n' ? 'x' : static_cast<char>(byte);
+        }
+        return bytes;
+      }
+    }
+  }
+
+  std::mt19937_64 rng_;
+};
+
+long FromEnvironment(const char* name, long fallback) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? std::atol(value) : fallback;
+}
+
+}  // namespace
+
+int main() {
+  EnterWorkDirWith(PRISMORA_TOKEN_RESPONSES);
+  const long only = FromEnvironment("PRISMORA_RANDOM_PLAY_SEED", 0);
+  const long first = only > 0 ? only : 1;
+  const long last = only > 0 ? only : FromEnvironment("PRISMORA_RANDOM_PLAY_GAMES", 3000);
+  long failures = 0;
+  for (long seed = first; seed <= last; ++seed) {
+    const std::string problem =
+        CheckGame(Player(static_cast<std::uint64_t>(seed)).Lines(), only > 0);
+    if (!problem.empty()) {
+      std::cerr << "random play: seed " << seed << ", " << problem << "\n";
+      ++failures;
+    }
+  }
+  std::cout << last - first + 1 << " games, " << failures << " failed\n";
+  return failures == 0 ? 0 : 1;
+}
