@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/console.h"
+#include "game/context_words.h"
 #include "game/story_texts.h"
 #include "input/match_response.h"
 #include "input/response_codes.h"
@@ -117,7 +118,7 @@ bool ReactAtLight(Game& game, const ColourLight& light) {
     SayAll(light.examineTexts);
     if (bothStones)
       Say(light.examineStonesHint);
-  } else if (light.stonesCode.Holds(c)) {
+  } else if (light.stonesCode.Holds(c) || code::kUseStones.Holds(c)) {
     if (bothStones) {
       GiveItem(game, light.stonesText, light.key);
     } else {
@@ -134,6 +135,10 @@ bool ReactAtLight(Game& game, const ColourLight& light) {
 }
 
 void React(Game& game, const RoomScript& room) {
+  for (const CodeAlias& alias : room.aliases) {
+    if (alias.words.Holds(game.inputNumber))
+      game.inputNumber = alias.code.first;
+  }
   const std::int32_t c = game.inputNumber;
   for (std::size_t direction = 0; direction < std::size(kWays); ++direction) {
     if (kWays[direction].codes.Holds(c)) {
@@ -151,6 +156,9 @@ void React(Game& game, const RoomScript& room) {
     HandleItemAction(game.world, game.inputNumber);
   } else if (room.light != nullptr && ReactAtLight(game, *room.light)) {
     // the light has answered
+  } else if (const ContextAnswer answer = AnswerInContext(game); answer.handled) {
+    if (answer.way)
+      TryWay(game, room, *answer.way);
   } else if (room.ownCodes != nullptr) {
     room.ownCodes(game);
   }
