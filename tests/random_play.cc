@@ -43,7 +43,8 @@ constexpr const char* kItems[] = {item::kRedStone,   item::kYellowStone, item::k
 
 // Where items enter the game. Placed items arrive once, with their room's seed flag; given
 // items arrive one per turn with one of their codes in their room. `maybe` codes give only
-// when both stones have been seen, so they may also give nothing.
+// when both stones have been seen, so they may also give nothing. The bedroom reads the stone
+// named by its kind or as the red stone as its nightstand code, and leaves that code behind.
 struct Gift {
   const char* room;
   CodeRange codes;
@@ -54,12 +55,15 @@ constexpr Gift kGifts[] = {
     {room_id::kBedroom, code::kTakeNightstandStone, item::kRedStone, false},
     {room_id::kBedroom, code::kSendForNightstandStone, item::kRedStone, false},
     {room_id::kBasement, code::kOrangeLightStones, item::kOrangeKey, true},
+    {room_id::kBasement, code::kUseStones, item::kOrangeKey, true},
     {room_id::kBasement, code::kOrangeLightMagic, item::kOrangeKey, false},
     {room_id::kBasement, code::kJesterMagic, item::kOrangeKey, false},
     {room_id::kGraveyard, code::kPurpleLightStones, item::kPurpleKey, true},
+    {room_id::kGraveyard, code::kUseStones, item::kPurpleKey, true},
     {room_id::kGraveyard, code::kPurpleLightMagic, item::kPurpleKey, false},
     {room_id::kGraveyard, code::kJesterMagic, item::kPurpleKey, false},
     {room_id::kFoodShed, code::kGreenLightStones, item::kGreenKey, true},
+    {room_id::kFoodShed, code::kUseStones, item::kGreenKey, true},
     {room_id::kFoodShed, code::kGreenLightMagic, item::kGreenKey, false},
     {room_id::kFoodShed, code::kJesterMagic, item::kGreenKey, false},
 };
