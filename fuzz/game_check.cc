@@ -21,7 +21,8 @@ namespace {
 
 // Where items enter the game. A room puts an item down once, with its seed flag; a gift comes
 // one per turn with one of its codes in its room, and a `maybe` gift only when both stones have
-// been seen.
+// been seen. The bedroom takes the stone named by its kind, or as the red stone, as its
+// nightstand code, and leaves that code behind.
 struct Gift {
   const char* room;
   CodeRange codes;
@@ -32,12 +33,15 @@ constexpr Gift kGifts[] = {
     {room_id::kBedroom, code::kTakeNightstandStone, item::kRedStone, false},
     {room_id::kBedroom, code::kSendForNightstandStone, item::kRedStone, false},
     {room_id::kBasement, code::kOrangeLightStones, item::kOrangeKey, true},
+    {room_id::kBasement, code::kUseStones, item::kOrangeKey, true},
     {room_id::kBasement, code::kOrangeLightMagic, item::kOrangeKey, false},
     {room_id::kBasement, code::kJesterMagic, item::kOrangeKey, false},
     {room_id::kGraveyard, code::kPurpleLightStones, item::kPurpleKey, true},
+    {room_id::kGraveyard, code::kUseStones, item::kPurpleKey, true},
     {room_id::kGraveyard, code::kPurpleLightMagic, item::kPurpleKey, false},
     {room_id::kGraveyard, code::kJesterMagic, item::kPurpleKey, false},
     {room_id::kFoodShed, code::kGreenLightStones, item::kGreenKey, true},
+    {room_id::kFoodShed, code::kUseStones, item::kGreenKey, true},
     {room_id::kFoodShed, code::kGreenLightMagic, item::kGreenKey, false},
     {room_id::kFoodShed, code::kJesterMagic, item::kGreenKey, false},
 };

@@ -141,6 +141,18 @@ TEST_F(ResponseCheckTest, GreedyGapLinesAreReportedMeaningfulLinesAreNot) {
             std::string::npos);
 }
 
+TEST_F(ResponseCheckTest, SlowPatternsAreNamedByLineAndTheShippedFileHasNone) {
+  // Each "a" may be either branch: a line of a's that fails at its end tries every way.
+  const std::vector<Finding> findings =
+      Check(Lines({{10, "(?:go +)?north"}, {17, "(a|a)*b"}, {38, "look(?: +around)*"}}));
+  EXPECT_EQ(LinesOf(FindingKind::kSlowPattern, findings), (std::vector<int>{17}));
+  EXPECT_EQ(findings.size(), 1u);
+  EXPECT_NE(findings[0].message.find("\"aaaa"), std::string::npos) << findings[0].message;
+
+  for (const Finding& finding : CheckResponseFile(PRISMORA_SHIPPED_RESPONSES))
+    ADD_FAILURE() << FormatFinding("PlayerResponse.txt", finding);
+}
+
 TEST_F(ResponseCheckTest, PhrasesGetCodeAndMeaningAndNothingLeaksToTheConsole) {
   const std::string file =
       dir_.Write("r.txt", Lines({{7, "hello"}, {121, "take (the )?yellow stone"}}));

@@ -1,13 +1,17 @@
 #include "response_check.h"
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
+#include <regex>
 #include <sstream>
 
 #include "input/match_response.h"
 #include "input/response_codes.h"
+#include "slow_match.h"
 
 namespace {
 
@@ -48,6 +52,40 @@ std::string Quoted(const std::string& text) {
   return "\"" + text + "\"";
 }
 
+// Long inputs shortened to their start and end, and bytes a terminal would not show escaped.
+std::string Shown(const std::string& input) {
+  const std::string shortened =
+      input.size() <= 40 ? input : input.substr(0, 30) + "..." + input.substr(input.size() - 6);
+  std::string shown;
+  for (const char c : shortened) {
+    if (static_cast<unsigned char>(c) < 0x20) {
+      static const char kHex[] = "0123456789abcdef";
+      shown += std::string("\\x") + kHex[(c >> 4) & 0xf] + kHex[c & 0xf];
+    } else {
+      shown += c;
+    }
+  }
+  return Quoted(shown);
+}
+
+void CheckSpeed(std::int32_t number, const std::string& line, std::vector<Finding>* findings) {
+  std::regex compiled;
+  try {
+    compiled.assign(line);
+  } catch (const std::regex_error&) {
+    return;  // reported as invalid already
+  }
+  if (const std::optional<SlowMatch> slow = SlowInputFor(compiled, line, kSlowMatchMs)) {
+    char ms[32];
+    std::snprintf(ms, sizeof ms, "%.0f", slow->ms);
+    findings->push_back({FindingKind::kSlowPattern, number,
+                         "takes " + std::string(ms) + " ms to match a typed line of " +
+                             std::to_string(slow->input.size()) + " bytes, " + Shown(slow->input) +
+                             "; the game would freeze: avoid repetitions that can match the same "
+                             "text in several ways, such as (a|a)* or (a+)+"});
+  }
+}
+
 void CheckLine(std::int32_t number, const std::string& line, std::vector<Finding>* findings) {
   std::string why;
   if (TryPattern(line, "", &why) == PatternResult::kInvalid) {
@@ -61,6 +99,7 @@ void CheckLine(std::int32_t number, const std::string& line, std::vector<Finding
                              std::to_string(capital + 1) +
                              " never matches: the input is lowercased"});
   }
+  CheckSpeed(number, line, findings);
   if (MeaningOf(number) != nullptr)
     return;
   for (const char* common : kCommonInputs) {

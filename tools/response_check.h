@@ -13,6 +13,7 @@ enum class FindingKind {
   kLineCountHasMeaning,  // the code of unrecognised input would trigger a reaction
   kTooShort,             // some meaningful codes lie beyond the last line
   kGreedyGapLine,        // a line without meaning catches empty input or a common word
+  kSlowPattern,  // some typed line makes the engine backtrack long enough to freeze the game
 };
 
 struct Finding {
@@ -21,7 +22,12 @@ struct Finding {
   std::string message;
 };
 
-// Every problem found in the response file at `path`; empty when the file is clean.
+// How long one typed line may take to match before the game seems to hang.
+constexpr double kSlowMatchMs = 10.0;
+
+// Every problem found in the response file at `path`; empty when the file is clean. Each pattern
+// is timed on inputs built from its own characters, repeated up to the longest line the game
+// reads (see SlowInputFor).
 std::vector<Finding> CheckResponseFile(const std::string& path);
 
 // "PATH:LINE: message", or "PATH: message" for whole-file findings.

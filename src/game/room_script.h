@@ -59,6 +59,12 @@ struct Scan {
   Flag has = nullptr;
 };
 
+// Words that stand for one of the room's own codes here.
+struct CodeAlias {
+  CodeRange words = kNoCodes;
+  CodeRange code = kNoCodes;  // its first code is the one the room reacts to
+};
+
 // Everything that is one room's own; the turn every room shares is in room_turn.cc.
 // Built with the named setters below, so each row of the table reads as what it is.
 struct RoomScript {
@@ -89,6 +95,7 @@ struct RoomScript {
   const char* afterLook = nullptr;  // one more line after the return text on look
   const ColourLight* light = nullptr;
   void (*ownCodes)(Game&) = nullptr;  // codes that only this room reacts to
+  std::array<CodeAlias, 2> aliases{};
 
   RoomScript& FirstVisit(Texts texts, Flag sets = nullptr) {
     firstVisitTexts = texts;
@@ -132,6 +139,10 @@ struct RoomScript {
   }
   RoomScript& OwnCodes(void (*react)(Game&)) {
     ownCodes = react;
+    return *this;
+  }
+  RoomScript& Aliases(std::array<CodeAlias, 2> list) {
+    aliases = list;
     return *this;
   }
 };

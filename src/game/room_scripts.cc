@@ -109,7 +109,10 @@ const std::array<RoomScript, 11> kRoomScripts = {
     RoomScript(room_id::kBedroom, &F::bedroomShown, &F::bedroomVisited)
         .FirstVisit(TextsOf(kBedroomArrival))
         .Blocked(text::kWall)
-        .OwnCodes(NightstandStone),
+        .OwnCodes(NightstandStone)
+        // The stone here, red or not, is the one on the nightstand.
+        .Aliases({{{code::kTakeStoneByKind, code::kTakeNightstandStone},
+                   {code::kTakeRedStoneHere, code::kTakeNightstandStone}}}),
     RoomScript(room_id::kKitchen, &F::kitchenShown, &F::kitchenVisited)
         .Blocked(text::kWall)
         .Seeds({{{item::kYellowStone, &F::yellowStoneSeeded},

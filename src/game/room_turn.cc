@@ -8,6 +8,7 @@
 #include "game/console.h"
 #include "game/help_guide.h"
 #include "game/hints.h"
+#include "game/context_words.h"
 #include "game/story_texts.h"
 #include "input/match_response.h"
 #include "input/response_codes.h"
@@ -119,7 +120,7 @@ bool ReactAtLight(Game& game, const ColourLight& light) {
     SayAll(light.examineTexts);
     if (bothStones)
       Say(light.examineStonesHint);
-  } else if (light.stonesCode.Holds(c)) {
+  } else if (light.stonesCode.Holds(c) || code::kUseStones.Holds(c)) {
     if (bothStones) {
       GiveItem(game, light.stonesText, light.key);
     } else {
@@ -136,6 +137,10 @@ bool ReactAtLight(Game& game, const ColourLight& light) {
 }
 
 void React(Game& game, const RoomScript& room) {
+  for (const CodeAlias& alias : room.aliases) {
+    if (alias.words.Holds(game.inputNumber))
+      game.inputNumber = alias.code.first;
+  }
   const std::int32_t c = game.inputNumber;
   for (std::size_t direction = 0; direction < std::size(kWays); ++direction) {
     if (kWays[direction].codes.Holds(c)) {
@@ -158,6 +163,9 @@ void React(Game& game, const RoomScript& room) {
     GiveHint(game, game.flags.*room.shown);
   } else if (room.light != nullptr && ReactAtLight(game, *room.light)) {
     // the light has answered
+  } else if (const ContextAnswer answer = AnswerInContext(game); answer.handled) {
+    if (answer.way)
+      TryWay(game, room, *answer.way);
   } else if (room.ownCodes != nullptr) {
     room.ownCodes(game);
   }

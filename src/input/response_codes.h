@@ -27,10 +27,39 @@ constexpr CodeRange kLook{38, 40};
 constexpr CodeRange kHelp{41, 42};  // the guide to the commands, in every room and on the title
 constexpr CodeRange kHint{43, 44};  // the next step, worked out from where the player stands
 
+// Words the shared turn resolves from where the player stands (src/game/context_words.cc).
+constexpr CodeRange kWaysOut{45, 45};
+constexpr CodeRange kUseStones{46, 46};  // no colours named: the stones of this room's light
+// A place by name: the room's way out that leads there (src/game/places.cc).
+constexpr CodeRange kGoToKitchen{47, 47};
+constexpr CodeRange kGoToLivingRoom{48, 48};
+constexpr CodeRange kGoToHallway{49, 49};
+constexpr CodeRange kGoToBasement{50, 50};
+constexpr CodeRange kGoToBedroom{51, 51};
+constexpr CodeRange kGoToCabin{52, 52};
+constexpr CodeRange kGoOutside{53, 53};
+constexpr CodeRange kGoToYard{54, 54};
+constexpr CodeRange kGoToWornPath{55, 55};
+constexpr CodeRange kGoToFoodShed{56, 56};
+constexpr CodeRange kGoToGraveyard{57, 57};
+constexpr CodeRange kGoToMountainPath{58, 58};
+constexpr CodeRange kGoThroughGate{59, 59};
+constexpr CodeRange kGoToWideField{60, 60};
+constexpr CodeRange kGoToPath{61, 61};
+constexpr CodeRange kGoToPlace{47, 61};
+
 constexpr CodeRange kTalkCerule{68, 72};
 constexpr CodeRange kTalkScarlett{75, 84};
 constexpr CodeRange kTalkBlot{87, 91};
 constexpr CodeRange kTalkJester{94, 103};
+
+// An item named by its kind alone: the one of that kind here, or a question which.
+constexpr CodeRange kTakeKeyByKind{105, 105};
+constexpr CodeRange kTakeStoneByKind{106, 106};
+constexpr CodeRange kTakeRedStoneHere{107,
+                                      107};  // the bedroom's stone there, a loose one elsewhere
+constexpr CodeRange kDropKeyByKind{108, 108};
+constexpr CodeRange kDropStoneByKind{109, 109};
 
 constexpr CodeRange kItemAction{112, 238};
 constexpr CodeRange kTakeRedStone{112, 119};
@@ -84,10 +113,32 @@ constexpr CodeMeaning kCodeMeanings[] = {
     {code::kLook, "look around"},
     {code::kHelp, "show the help guide"},
     {code::kHint, "give a hint"},
+    {code::kWaysOut, "list the ways out"},
+    {code::kUseStones, "hold up the stones, no colours named"},
+    {code::kGoToKitchen, "go to the kitchen"},
+    {code::kGoToLivingRoom, "go to the living room"},
+    {code::kGoToHallway, "go to the hallway"},
+    {code::kGoToBasement, "go to the basement"},
+    {code::kGoToBedroom, "go to the bedroom"},
+    {code::kGoToCabin, "go into the cabin"},
+    {code::kGoOutside, "go outside"},
+    {code::kGoToYard, "go to the yard"},
+    {code::kGoToWornPath, "go to the worn path"},
+    {code::kGoToFoodShed, "go to the food shed"},
+    {code::kGoToGraveyard, "go to the graveyard"},
+    {code::kGoToMountainPath, "go to the mountain path"},
+    {code::kGoThroughGate, "go through the gate"},
+    {code::kGoToWideField, "go to the wide field"},
+    {code::kGoToPath, "go to a path"},
     {code::kTalkCerule, "talk to Cerule"},
     {code::kTalkScarlett, "talk to Scarlett"},
     {code::kTalkBlot, "talk to Blot"},
     {code::kTalkJester, "talk to the Jester"},
+    {code::kTakeKeyByKind, "take a key, kind only"},
+    {code::kTakeStoneByKind, "take a stone, kind only"},
+    {code::kTakeRedStoneHere, "take the red stone"},
+    {code::kDropKeyByKind, "drop a key, kind only"},
+    {code::kDropStoneByKind, "drop a stone, kind only"},
     {code::kTakeRedStone, "take Red Stone"},
     {code::kTakeYellowStone, "take Yellow Stone"},
     {code::kTakeBlueStone, "take Blue Stone"},

@@ -8,14 +8,14 @@
 #include "items/item_names.h"
 
 const ItemRow kItems[8] = {
-    {item::kRedStone, code::kTakeRedStone, code::kDropRedStone},
-    {item::kYellowStone, code::kTakeYellowStone, code::kDropYellowStone},
-    {item::kBlueStone, code::kTakeBlueStone, code::kDropBlueStone},
-    {item::kBedroomKey, code::kTakeBedroomKey, code::kDropBedroomKey},
-    {item::kShedKey, code::kTakeShedKey, code::kDropShedKey},
-    {item::kOrangeKey, code::kTakeOrangeKey, code::kDropOrangeKey},
-    {item::kGreenKey, code::kTakeGreenKey, code::kDropGreenKey},
-    {item::kPurpleKey, code::kTakePurpleKey, code::kDropPurpleKey},
+    {item::kRedStone, "stone", code::kTakeRedStone, code::kDropRedStone},
+    {item::kYellowStone, "stone", code::kTakeYellowStone, code::kDropYellowStone},
+    {item::kBlueStone, "stone", code::kTakeBlueStone, code::kDropBlueStone},
+    {item::kBedroomKey, "key", code::kTakeBedroomKey, code::kDropBedroomKey},
+    {item::kShedKey, "key", code::kTakeShedKey, code::kDropShedKey},
+    {item::kOrangeKey, "key", code::kTakeOrangeKey, code::kDropOrangeKey},
+    {item::kGreenKey, "key", code::kTakeGreenKey, code::kDropGreenKey},
+    {item::kPurpleKey, "key", code::kTakePurpleKey, code::kDropPurpleKey},
 };
 
 ItemAction FindItemAction(std::int32_t code) {
@@ -30,11 +30,13 @@ ItemAction FindItemAction(std::int32_t code) {
 
 void HandleItemAction(World& world, const std::int32_t& inputNumber) {
   const ItemAction action = FindItemAction(inputNumber);
-  if (action.item == nullptr)
-    return;
+  if (action.item != nullptr)
+    MoveItem(world, action.item, action.verb);
+}
 
-  const std::string iSearch = action.item;
-  const bool take = action.verb == ItemVerb::kTake;
+void MoveItem(World& world, const char* item, ItemVerb verb) {
+  const std::string iSearch = item;
+  const bool take = verb == ItemVerb::kTake;
   std::vector<std::string>& source = take ? world.location->items : world.inventory;
   std::vector<std::string>& destination = take ? world.inventory : world.location->items;
 

@@ -8,10 +8,12 @@
 
 enum class ItemVerb { kTake, kDrop };
 
-// Every portable item: its name and the codes that take and drop it. Adding an item is one row
-// here, its name, its two code ranges and its phrasings in the response file.
+// Every portable item: its name, its kind (the word a player may name it by alone) and the codes
+// that take and drop it. Adding an item is one row here, its name, its kind, its two code ranges
+// and its phrasings in the response file.
 struct ItemRow {
   const char* name;
+  const char* kind;
   CodeRange take;
   CodeRange drop;
 };
@@ -30,6 +32,9 @@ ItemAction FindItemAction(std::int32_t code);
 // inventory; drop moves it back. Prints one line either way; a code that selects no row does
 // nothing at all.
 void HandleItemAction(World& world, const std::int32_t& inputNumber);
+
+// The same for one named item, whatever the code.
+void MoveItem(World& world, const char* item, ItemVerb verb);
 
 // The heading, then each carried item on its own line with an empty line above it.
 void ShowInventory(const World& world);
