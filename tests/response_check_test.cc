@@ -2,21 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <iterator>
 #include <map>
-#include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "test_support.h"
 
 namespace {
-
-using testing::internal::CaptureStderr;
-using testing::internal::CaptureStdout;
-using testing::internal::GetCapturedStderr;
-using testing::internal::GetCapturedStdout;
 
 // A response file of `count` lines, every line "(?!)" unless given.
 std::string Lines(const std::map<int, std::string>& given, int count = 300) {
@@ -28,179 +21,108 @@ std::string Lines(const std::map<int, std::string>& given, int count = 300) {
   return text;
 }
 
-std::vector<Finding> Of(FindingKind kind, const std::vector<Finding>& findings) {
-  std::vector<Finding> picked;
-  std::copy_if(findings.begin(), findings.end(), std::back_inserter(picked),
-               [kind](const Finding& f) { return f.kind == kind; });
-  return picked;
-}
+using Found = std::vector<std::pair<FindingKind, int>>;
 
-std::vector<int> LinesOf(FindingKind kind, const std::vector<Finding>& findings) {
-  std::vector<int> lines;
-  for (const Finding& f : Of(kind, findings))
-    lines.push_back(f.line);
-  return lines;
-}
-
-class ResponseCheckTest : public testing::Test {
- protected:
-  std::vector<Finding> Check(const std::string& contents) {
-    return CheckResponseFile(dir_.Write("r.txt", contents));
-  }
-  TempDir dir_;
+// A response file and the findings it must give, kind and line, in order.
+struct Case {
+  const char* what;
+  std::string contents;
+  Found found;
 };
 
-TEST_F(ResponseCheckTest, CleanFileHasNoFindings) {
-  EXPECT_TRUE(Check(Lines({{2, "start"}, {10, "(go )?north"}, {240, "i|inventory"}})).empty());
-}
-
-TEST_F(ResponseCheckTest, CarriageReturnsAreNotPartOfThePattern) {
-  // As for the matcher, "\r\n" ends a line: line 7 is then an empty pattern, which catches
-  // empty input, and line 10 matches without a trailing "\r".
-  std::string crlf;
-  for (const char c : Lines({{7, ""}, {10, "(go )?north"}})) {
-    if (c == '\n')
-      crlf += '\r';
-    crlf += c;
+TEST(ResponseCheckTest, EachProblemIsFoundWhereItIs) {
+  using K = FindingKind;
+  const Case cases[] = {
+      {"clean", Lines({{2, "start"}, {10, "(go )?north"}, {240, "i|inventory"}}), {}},
+      {"invalid",
+       Lines({{12, "(go north"}, {40, "look[around"}}),
+       {{K::kInvalidPattern, 12}, {K::kInvalidPattern, 40}}},
+      // Escapes may hold capitals (\S, \x53, \u0057, \cA); a class of capitals may not.
+      {"capitals",
+       Lines({{10, "North"},
+              {17, "go\\S*east"},
+              {24, "\\x53outh|south"},
+              {31, "\\u0057est|west"},
+              {38, "look|[A-Z]+"},
+              {68, "talk to \\cAcerule"}}),
+       {{K::kUpperCase, 10}, {K::kUpperCase, 38}}},
+      // Unrecognised input would show the inventory, and codes up to 284 lie beyond the end.
+      {"240 lines", Lines({}, 240), {{K::kLineCountHasMeaning, 0}, {K::kTooShort, 0}}},
+      {"240 lines, the last without a line feed",
+       Lines({}, 240).substr(0, Lines({}, 240).size() - 1),
+       {{K::kLineCountHasMeaning, 0}, {K::kTooShort, 0}}},
+      {"284 lines", Lines({}, 284), {{K::kLineCountHasMeaning, 0}, {K::kTooShort, 0}}},
+      {"285 lines", Lines({}, 285), {}},
+      // Lines without meaning must not catch empty input or common words; meaningful lines may
+      // be as broad as they like.
+      {"greedy",
+       Lines({{1, ""}, {7, ".*"}, {8, "h.+"}, {9, "zzz.*"}, {10, ".*north.*"}, {16, "north"}}),
+       {{K::kGreedyGapLine, 1},
+        {K::kGreedyGapLine, 7},
+        {K::kGreedyGapLine, 8},
+        {K::kGreedyGapLine, 16}}},
+      // A carriage return before the line feed is not part of the pattern: line 7 is empty.
+      {"crlf",
+       [] {
+         std::string crlf;
+         for (const char c : Lines({{7, ""}, {10, "(go )?north"}}))
+           crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+         return crlf;
+       }(),
+       {{K::kGreedyGapLine, 7}}},
+      // Each "a" may be either branch: a line of a's that fails at its end tries every way.
+      {"slow",
+       Lines({{10, "(?:go +)?north"}, {17, "(a|a)*b"}, {38, "look(?: +around)*"}}),
+       {{K::kSlowPattern, 17}}},
+  };
+  TempDir dir;
+  for (const Case& c : cases) {
+    Found found;
+    for (const Finding& finding : CheckResponseFile(dir.Write("r.txt", c.contents)))
+      found.emplace_back(finding.kind, finding.line);
+    EXPECT_EQ(found, c.found) << c.what;
   }
-  const std::string file = dir_.Write("crlf.txt", crlf);
-  const std::vector<Finding> findings = CheckResponseFile(file);
-  EXPECT_EQ(LinesOf(FindingKind::kGreedyGapLine, findings), (std::vector<int>{7}));
-  EXPECT_EQ(findings.size(), 1u);
-  EXPECT_EQ(DescribePhrase("go north", ExplainPhrase(file, "go north")), "go north -> 10 go north");
-}
-
-TEST_F(ResponseCheckTest, MissingFileIsOneFinding) {
-  const std::vector<Finding> findings = CheckResponseFile(dir_.path() + "/absent.txt");
-  ASSERT_EQ(findings.size(), 1u);
-  EXPECT_EQ(findings[0].kind, FindingKind::kUnopenable);
-  EXPECT_EQ(FormatFinding("absent.txt", findings[0]), "absent.txt: cannot open the file");
-}
-
-TEST_F(ResponseCheckTest, InvalidPatternsNamedByLineWithTheEnginesMessage) {
-  const std::vector<Finding> findings =
-      Check(Lines({{12, "(go north"}, {40, "look[around"}, {121, "take the yellow stone"}}));
-  EXPECT_EQ(LinesOf(FindingKind::kInvalidPattern, findings), (std::vector<int>{12, 40}));
-
-  std::string engine;
-  try {
-    std::regex bad("(go north");
-  } catch (const std::regex_error& error) {
-    engine = error.what();
-  }
-  ASSERT_FALSE(engine.empty());
-  EXPECT_EQ(FormatFinding("r.txt", Of(FindingKind::kInvalidPattern, findings)[0]),
-            "r.txt:12: not a valid pattern: " + engine);
-}
-
-TEST_F(ResponseCheckTest, CapitalsOutsideEscapesAreReported) {
-  const std::vector<Finding> findings = Check(Lines({
-      {10, "North"},               // can never match the lowercased input
-      {17, "go\\S*east"},          // \S is an escape, fine
-      {24, "\\x53outh|south"},     // hex digits of \x are part of the escape
-      {31, "\\u0057est|west"},     // so are those of \u
-      {38, "look|[A-Z]+"},         // a class of capitals is still capitals
-      {68, "talk to \\cAcerule"},  // the letter of \c too
-  }));
-  EXPECT_EQ(LinesOf(FindingKind::kUpperCase, findings), (std::vector<int>{10, 38}));
-  EXPECT_NE(Of(FindingKind::kUpperCase, findings)[0].message.find("'N' at column 1"),
-            std::string::npos);
-}
-
-TEST_F(ResponseCheckTest, LineCountInsideAReactingRangeIsReported) {
-  // 240 lines: unrecognised input would show the inventory.
-  const std::vector<Finding> inventory = Check(Lines({}, 240));
-  ASSERT_EQ(Of(FindingKind::kLineCountHasMeaning, inventory).size(), 1u);
-  EXPECT_NE(inventory[0].message.find("show the inventory"), std::string::npos);
-  EXPECT_EQ(Of(FindingKind::kTooShort, inventory).size(), 1u);
-
-  // 284 lines: the last meaningful code; 285 and 239 mean nothing, but 239 is too short.
-  EXPECT_EQ(Of(FindingKind::kLineCountHasMeaning, Check(Lines({}, 284))).size(), 1u);
-  EXPECT_TRUE(Check(Lines({}, 285)).empty());
-  const std::vector<Finding> shortFile = Check(Lines({}, 239));
-  EXPECT_TRUE(Of(FindingKind::kLineCountHasMeaning, shortFile).empty());
-  EXPECT_EQ(Of(FindingKind::kTooShort, shortFile).size(), 1u);
-
-  // A final line without a line feed still counts, as it does for the matcher.
-  std::string unterminated = Lines({}, 240);
-  unterminated.pop_back();
-  EXPECT_EQ(Of(FindingKind::kLineCountHasMeaning, Check(unterminated)).size(), 1u);
-}
-
-TEST_F(ResponseCheckTest, GreedyGapLinesAreReportedMeaningfulLinesAreNot) {
-  const std::vector<Finding> findings = Check(Lines({
-      {1, ""},            // an empty line catches every empty input
-      {7, ".*"},          // catches everything
-      {8, "h.+"},         // catches "hello" and "help"
-      {9, "zzz.*"},       // greedy, but nothing ordinary
-      {10, ".*north.*"},  // meaningful lines may be as broad as they like
-      {16, "north"},      // a gap line that steals a direction
-  }));
-  EXPECT_EQ(LinesOf(FindingKind::kGreedyGapLine, findings), (std::vector<int>{1, 7, 8, 16}));
-  EXPECT_NE(Of(FindingKind::kGreedyGapLine, findings)[3].message.find("\"north\""),
-            std::string::npos);
-}
-
-TEST_F(ResponseCheckTest, SlowPatternsAreNamedByLineAndTheShippedFileHasNone) {
-  // Each "a" may be either branch: a line of a's that fails at its end tries every way.
-  const std::vector<Finding> findings =
-      Check(Lines({{10, "(?:go +)?north"}, {17, "(a|a)*b"}, {38, "look(?: +around)*"}}));
-  EXPECT_EQ(LinesOf(FindingKind::kSlowPattern, findings), (std::vector<int>{17}));
-  EXPECT_EQ(findings.size(), 1u);
-  EXPECT_NE(findings[0].message.find("\"aaaa"), std::string::npos) << findings[0].message;
-
   for (const Finding& finding : CheckResponseFile(PRISMORA_SHIPPED_RESPONSES))
     ADD_FAILURE() << FormatFinding("PlayerResponse.txt", finding);
+  EXPECT_EQ(FormatFinding("r.txt", {FindingKind::kUnopenable, 0, "cannot open the file"}),
+            "r.txt: cannot open the file");
+  EXPECT_EQ(FormatFinding("r.txt", {FindingKind::kUpperCase, 3, "x"}), "r.txt:3: x");
 }
 
-TEST_F(ResponseCheckTest, PhrasesGetCodeAndMeaningAndNothingLeaksToTheConsole) {
+TEST(ResponseCheckTest, PhrasesGetCodeAndMeaningQuietly) {
+  TempDir dir;
   const std::string file =
-      dir_.Write("r.txt", Lines({{7, "hello"}, {121, "take (the )?yellow stone"}}));
-  CaptureStdout();
-  CaptureStderr();
+      dir.Write("r.txt", Lines({{7, "hello"}, {121, "take (the )?yellow stone"}}));
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
   const PhraseResult taken = ExplainPhrase(file, "Take the Yellow Stone");
   const PhraseResult gap = ExplainPhrase(file, "hello");
   const PhraseResult unknown = ExplainPhrase(file, "xyzzy");
-  EXPECT_EQ(GetCapturedStdout(), "");
-  EXPECT_EQ(GetCapturedStderr(), "");
-
+  const PhraseResult absent = ExplainPhrase(dir.path() + "/absent.txt", "north");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   EXPECT_EQ(DescribePhrase("Take the Yellow Stone", taken),
             "Take the Yellow Stone -> 121 take Yellow Stone");
   EXPECT_EQ(DescribePhrase("hello", gap), "hello -> 7 no meaning");
   EXPECT_EQ(DescribePhrase("xyzzy", unknown), "xyzzy -> 300 not understood");
-  EXPECT_FALSE(unknown.matched);
-
   EXPECT_TRUE(ReachesMeaning(taken, "take Yellow Stone"));
-  EXPECT_FALSE(ReachesMeaning(taken, "take Blue Stone"));
   EXPECT_FALSE(ReachesMeaning(taken, kNoMeaning));
   EXPECT_TRUE(ReachesMeaning(gap, kNoMeaning));
   EXPECT_TRUE(ReachesMeaning(unknown, kNoMeaning));
+  EXPECT_FALSE(absent.matched);
 }
 
-TEST_F(ResponseCheckTest, UnopenableFileIsNotAMatch) {
-  CaptureStderr();
-  const PhraseResult result = ExplainPhrase(dir_.path() + "/absent.txt", "north");
-  GetCapturedStderr();
-  EXPECT_EQ(result.code, 1);
-  EXPECT_FALSE(result.matched);
-}
-
-TEST(CorpusLineTest, SplitsAtTheLastArrow) {
+TEST(ResponseCheckTest, CorpusLinesSplitAtTheLastArrow) {
+  const std::pair<const char*, const char*> good[] = {
+      {"go north -> go north", "go north"}, {"a -> b  -> none", "a -> b "}, {"-> none", ""}};
+  for (const auto& [line, phrase] : good) {
+    CorpusEntry entry;
+    EXPECT_TRUE(ParseCorpusLine(line, &entry)) << line;
+    EXPECT_EQ(entry.phrase, phrase);
+  }
   CorpusEntry entry;
-  ASSERT_TRUE(ParseCorpusLine("go north -> go north", &entry));
-  EXPECT_EQ(entry.phrase, "go north");
-  EXPECT_EQ(entry.meaning, "go north");
-  ASSERT_TRUE(ParseCorpusLine("a -> b  -> none", &entry));
-  EXPECT_EQ(entry.phrase, "a -> b ");
-  EXPECT_EQ(entry.meaning, "none");
-  ASSERT_TRUE(ParseCorpusLine("-> none", &entry));
-  EXPECT_EQ(entry.phrase, "");
-  ASSERT_TRUE(ParseCorpusLine("   -> none", &entry));
-  EXPECT_EQ(entry.phrase, "  ");
-
-  EXPECT_FALSE(ParseCorpusLine("go north", &entry));
-  EXPECT_FALSE(ParseCorpusLine("go north -> ", &entry));
-  EXPECT_FALSE(ParseCorpusLine("go north->go north", &entry));
+  for (const char* bad : {"go north", "go north -> ", "go north->go north"})
+    EXPECT_FALSE(ParseCorpusLine(bad, &entry)) << bad;
 }
 
 }  // namespace
