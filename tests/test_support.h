@@ -1,16 +1,7 @@
 #ifndef PRISMORA_TESTS_TEST_SUPPORT_H_
 #define PRISMORA_TESTS_TEST_SUPPORT_H_
 
-#include <streambuf>
 #include <string>
-
-// Swallows everything written to it, for silencing the game's output where only its state is
-// looked at.
-class NullBuffer : public std::streambuf {
- protected:
-  int overflow(int c) override { return traits_type::not_eof(c); }
-  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
-};
 
 // A fresh directory under the system's temp folder, removed with the object.
 class TempDir {
