@@ -10,8 +10,8 @@
 // Invariants: the game keeps reading its input and ends with status 0, at the banner or when the
 // input ends; location is one of the twelve rooms and currentRoom names it; item entries are
 // never lost or duplicated: the count of each name changes only where a room puts down or gives
-// that item, only the turn's room and the inventory change, by one take or drop; help and hints
-// change nothing: a twin game given a line without meaning in their place is the same game.
+// that item; help and hints change nothing: a twin game given a line without meaning in their
+// place is the same game.
 std::string CheckGame(const std::string& lines, bool verbose = false);
 
 #endif  // PRISMORA_FUZZ_GAME_CHECK_H_
