@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+
+#include "term/style.h"
 
 namespace {
 
@@ -50,6 +53,31 @@ TEST(WrapTest, BreaksAtSpacesWithinTheWidth) {
     EXPECT_EQ(out, c.wrapped) << c.what;
     EXPECT_EQ(column, c.columnAfter) << c.what;
   }
+}
+
+TEST(StyleTest, ColourFollowsTheEnvironmentAndNeverChangesTheText) {
+  using D = ColourDepth;
+  EXPECT_EQ(ChooseColourDepth(nullptr, "xterm-256color", nullptr), D::k256);
+  EXPECT_EQ(ChooseColourDepth(nullptr, "xterm", "truecolor"), D::k256);
+  EXPECT_EQ(ChooseColourDepth(nullptr, "xterm", nullptr), D::kBasic);
+  EXPECT_EQ(ChooseColourDepth("", "xterm", nullptr), D::kBasic);  // set but empty: no effect
+  EXPECT_EQ(ChooseColourDepth("1", "xterm-256color", nullptr), D::kNone);
+  EXPECT_EQ(ChooseColourDepth(nullptr, "dumb", nullptr), D::kNone);
+  EXPECT_EQ(ChooseColourDepth(nullptr, nullptr, nullptr), D::kNone);
+
+  const std::pair<D, std::string> styled[] = {
+      {D::k256, "a \x1b[38;5;196mRed Stone\x1b[39m, two blue stones"},
+      {D::kBasic, "a \x1b[31mRed Stone\x1b[39m, two blue stones"},
+      {D::kNone, "a Red Stone, two blue stones"},
+  };
+  for (const auto& [depth, expected] : styled) {
+    std::string out;
+    StyleLine("a Red Stone, two blue stones", depth, false, out);
+    EXPECT_EQ(out, expected);
+  }
+  std::string heading;
+  StyleLine("\nKitchen", ColourDepth::kBasic, true, heading);
+  EXPECT_EQ(heading, "\n\x1b[1mKitchen\x1b[22m");
 }
 
 }  // namespace
