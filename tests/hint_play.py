@@ -1,115 +1,56 @@
 #!/usr/bin/env python3
-"""Plays the whole game on hints alone: from the title to the closing banner, types "hint",
-"hint" again, then exactly the command the second hint names after "Type: ".
+"""Plays the whole game on hints alone, with the shipped vocabulary, through a pipe: "hint",
+"hint" again, then the command the second one names after "Type: ". The first hint must be a
+nudge (no "Type: "), no line may get the sorry line, and the banner must come within 60
+commands, with status 0: so the hints are right, understood, and each one moves play on.
 
-    hint_play.py --game BUILD/prismora --shipped data/PlayerResponse.txt
-
-The game runs with the shipped response file, through a pipe, one line at a time. The first
-hint seen after every command must be a nudge (no "Type: "), the second must name a command, no line
-may get the sorry line, and the game must reach its closing banner with status 0 within a bound
-on commands: so the hints are right, their words are understood, and each one moves play on.
+    hint_play.py GAME
 """
-import argparse
-import os
-import select
-import shutil
-import subprocess
-import sys
-import tempfile
+import os, sys
+
+from game_harness import SHIPPED, WAIT, Failure, game_folder, report, require, start
 
 # The game waits for a line after a room's prompt and after the title block.
-WAITING = ("     What would you like to do?\n", "hope you enjoy!)\n\n")
-BANNER = "You've reached the end. Thank you for playing!\n"
-SORRY = "Sorry, not sure what you mean."
-MAX_COMMANDS = 60
-TIMEOUT = 20
+WAITING = (b"     What would you like to do?\n", b"hope you enjoy!)\n\n")
+BANNER = b"You've reached the end. Thank you for playing!\n"
 
 
-class Game:
-    def __init__(self, path, work):
-        self.proc = subprocess.Popen([path], cwd=work, stdin=subprocess.PIPE,
-                                     stdout=subprocess.PIPE, stderr=subprocess.PIPE)
-        self.log = []
-
-    def read_turn(self):
-        """Output up to the next point where the game waits for a line, or to its end."""
-        out = b""
-        fd = self.proc.stdout.fileno()
-        while not out.decode("utf-8", "replace").endswith(WAITING):
-            ready, _, _ = select.select([fd], [], [], TIMEOUT)
-            if not ready:
-                raise AssertionError(f"the game said nothing for {TIMEOUT} s")
-            chunk = os.read(fd, 65536)
-            if not chunk:
-                return out.decode("utf-8"), True
-            out += chunk
-        return out.decode("utf-8"), False
-
-    def type(self, line):
-        self.log.append(line)
-        self.proc.stdin.write((line + "\n").encode())
-        self.proc.stdin.flush()
-        out, ended = self.read_turn()
-        if SORRY in out:
-            raise AssertionError(f"{line!r} was not understood")
-        return out, ended
+def named(hint):
+    return [line[len("Type: "):] for line in hint.split("\n") if line.startswith("Type: ")]
 
 
-def typed_command(hint):
-    commands = [line[len("Type: "):] for line in hint.split("\n") if line.startswith("Type: ")]
-    return commands[-1] if commands else None
+def play(game, work):
+    proc, out = start(game, work)
+    commands = []
 
+    def type_line(line):
+        start = len(out.seen)
+        proc.stdin.write(line.encode() + b"\n")
+        proc.stdin.flush()
+        out.wait(lambda: out.ended or out.seen[start:].endswith(WAITING), "a prompt")
+        if b"Sorry, not sure what you mean." in out.seen[start:]:
+            raise Failure(f"{line!r} was not understood, after {commands}")
+        return out.seen[start:].decode()
 
-def ask(game):
-    """Types "hint" until one stays on screen: on the head-outside screen the room clears
-    whatever the turn printed (a form feed in a pipe), and a hint never seen does not count."""
-    out, _ = game.type("hint")
-    if "\f" in out:
-        out, _ = game.type("hint")
-    return out
-
-
-def play(game):
-    game.read_turn()
-    for _ in range(MAX_COMMANDS):
-        nudge = ask(game)
-        if typed_command(nudge) is not None:
-            raise AssertionError("the first hint after a command was not a nudge:\n" + nudge)
-        plain = ask(game)
-        command = typed_command(plain)
-        if command is None:
-            raise AssertionError("the second hint named nothing to type:\n" + plain)
-        out, ended = game.type(command)
-        if ended:
-            if not out.endswith(BANNER):
-                raise AssertionError("the game ended without its banner:\n" + out[-500:])
-            return
-    raise AssertionError(f"no banner after {MAX_COMMANDS} commands")
+    def hint():  # one that a room's clear (a form feed in a pipe) wiped does not count
+        shown = type_line("hint")
+        return type_line("hint") if "\f" in shown else shown
+    out.wait(lambda: out.seen.endswith(WAITING), "the title")
+    while not out.ended and len(commands) < 60:
+        nudge, plain = hint(), hint()
+        require([(not named(nudge), f"not a nudge: {nudge}"),
+                  (named(plain), f"no command to type: {plain}")], f"after {commands}")
+        commands.append(named(plain)[-1])
+        type_line(commands[-1])
+    require([(out.seen.endswith(BANNER), "no banner")], f"after {commands}")
+    require([(proc.wait(WAIT) == 0 and not proc.stderr.read(), "status or standard error")],
+            f"at the end, status {proc.returncode}")
+    print(f"banner reached with {len(commands)} commands: {commands}")
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--game", required=True)
-    parser.add_argument("--shipped", required=True)
-    args = parser.parse_args()
-    with tempfile.TemporaryDirectory() as work:
-        shutil.copy(args.shipped, os.path.join(work, "PlayerResponse.txt"))
-        game = Game(os.path.abspath(args.game), work)
-        try:
-            play(game)
-            status = game.proc.wait(timeout=TIMEOUT)
-            errors = game.proc.stderr.read()
-        except AssertionError as failure:
-            game.proc.kill()
-            game.proc.wait()
-            print(f"{failure}\nlines typed: {game.log}")
-            return 1
-    commands = [line for line in game.log if line != "hint"]
-    print(f"banner reached with {len(commands)} commands: {commands}")
-    if status != 0 or errors:
-        print(f"exit status {status}, standard error {errors!r}")
-        return 1
-    return 0
+    with game_folder(SHIPPED) as work:
+        return report(play, os.path.abspath(sys.argv[1]), work)
 
 
 if __name__ == "__main__":

@@ -1,96 +1,106 @@
 #!/usr/bin/env python3
-"""Plays a golden transcript against the game and compares standard output byte for byte.
+"""Plays golden transcripts against the game, or drafts a new one from what it does today.
 
-A transcript file has a header, a line '---', then the body. Header lines:
-    # free text              what the transcript is about
-    responses: tokens        play with the tests' own response file, where line N is 'cN'
-    responses: shipped       play with the game's real response file
-    status: N                the expected exit status (default 0)
-Body lines starting with '> ' (or a lone '>') are typed by the player; every other line is
-expected output, each ending with one line feed. '{clear}' stands for the form feed that a
-screen clear writes to a pipe, and a line '{include NAME}' stands for the body of
-fixtures/NAME.txt. Standard error must stay empty.
+    transcript.py GAME FILE...                          play each; any difference fails
+    transcript.py GAME --draft tokens|shipped LINE...   print a draft for the lines typed
+
+A transcript: header lines ('# free text', 'responses: tokens' or 'shipped', 'status: N',
+default 0), a line '---', then the body: lines typed ('> ' or a lone '>') and the exact
+standard output. '{clear}' stands for the form feed a clear writes to a pipe, '{include NAME}'
+for the body of transcripts/fixtures/NAME.txt. Standard error must stay empty. A draft shows
+what the game does, nothing more: check every line before saving it in tests/transcripts/.
 """
-import argparse
-import difflib
-import os
-import shutil
-import subprocess
-import sys
-import tempfile
+import argparse, difflib, os, re, subprocess, sys
 
-FIXTURES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "transcripts", "fixtures")
+from game_harness import HERE, SHIPPED, TOKENS, game_folder
+
+RESPONSES = {"tokens": TOKENS, "shipped": SHIPPED}
 
 
-def expand(lines, seen=()):
+def body(lines):
     for line in lines:
-        if line.startswith("{include ") and line.rstrip("\n").endswith("}"):
-            name = line.rstrip("\n")[len("{include "):-1]
-            if name in seen:
-                sys.exit(f"include loop at {name}")
-            with open(os.path.join(FIXTURES, name + ".txt"), encoding="utf-8", newline="") as f:
-                yield from expand(f.readlines(), seen + (name,))
+        include = re.fullmatch(r"\{include (.+)\}\n?", line)
+        if include:
+            yield from body(read(os.path.join(HERE, "transcripts", "fixtures",
+                                              include[1] + ".txt")))
         else:
             yield line
 
 
-def parse(path):
+def read(path):
     with open(path, encoding="utf-8", newline="") as f:
-        lines = f.readlines()
+        return f.readlines()
+
+
+def parse(path):
+    """The header as a dict, the bytes typed and the bytes expected on standard output."""
+    lines = read(path)
+    split = lines.index("---\n")
     header = {"responses": "tokens", "status": "0"}
-    try:
-        split = lines.index("---\n")
-    except ValueError:
-        sys.exit(f"{path}: no '---' line between header and body")
     for line in lines[:split]:
-        if line.startswith("#") or not line.strip():
-            continue
-        key, _, value = line.partition(":")
-        header[key.strip()] = value.strip()
+        if line.strip() and not line.startswith("#"):
+            key, _, value = line.partition(":")
+            header[key.strip()] = value.strip()
     typed, expected = [], []
-    for line in expand(lines[split + 1:]):
+    for line in body(lines[split + 1:]):
         if line.startswith("> ") or line.rstrip("\n") == ">":
-            typed.append(line[2:] if line.startswith("> ") else "\n")
+            typed.append(line[2:] or "\n")
         else:
             expected.append(line.replace("{clear}", "\f"))
     return header, "".join(typed).encode(), "".join(expected).encode()
 
 
+def play(command, cwd, typed, env=None):
+    return subprocess.run(command, input=typed, cwd=cwd, env=env, capture_output=True, timeout=20)
+
+
+def compare(header, expected, run):
+    """What differs between a finished run and the transcript, as lines to print."""
+    problems = []
+    if run.stdout != expected:
+        shown = [b.decode("utf-8", "replace").replace("\f", "{clear}").splitlines(True)
+                 for b in (expected, run.stdout)]
+        problems = ["standard output differs (- expected, + actual):"]
+        problems += [line.rstrip("\n") for line in difflib.unified_diff(*shown, n=2)]
+    if run.returncode != int(header["status"]):
+        problems.append(f"exit status {run.returncode}, expected {header['status']}")
+    if run.stderr:
+        problems.append("unexpected standard error:\n" + run.stderr.decode("utf-8", "replace"))
+    return problems
+
+
+def draft(game, responses, lines):
+    with game_folder(RESPONSES[responses]) as work:
+        # Replaying the first k lines for each k puts each line right before its reply.
+        body = before = ""
+        for k in range(len(lines) + 1):
+            run = play([game], work, "".join(line + "\n" for line in lines[:k]).encode())
+            now = run.stdout.decode("utf-8")
+            if not now.startswith(before):
+                sys.exit("the game's output is not deterministic")
+            body += (f"> {lines[k - 1]}\n" if k else "") + now[len(before):]
+            before = now
+    print(f"# TODO: say what this transcript shows\nresponses: {responses}\n"
+          f"status: {run.returncode}\n---")
+    print(body.replace("\f", "{clear}"), end="")
+
+
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--game", required=True)
-    parser.add_argument("--tokens", required=True)
-    parser.add_argument("--shipped", required=True)
-    parser.add_argument("transcript")
-    args = parser.parse_args()
-
-    header, typed, expected = parse(args.transcript)
-    responses = {"tokens": args.tokens, "shipped": args.shipped}[header["responses"]]
-    with tempfile.TemporaryDirectory() as work:
-        shutil.copy(responses, os.path.join(work, "PlayerResponse.txt"))
-        try:
-            run = subprocess.run([os.path.abspath(args.game)], input=typed, cwd=work,
-                                 capture_output=True, timeout=20)
-        except subprocess.TimeoutExpired:
-            print("the game did not finish within 20 seconds")
-            return 1
-
-    failed = False
-    if run.stdout != expected:
-        failed = True
-        print("standard output differs from the transcript (- expected, + actual):")
-        diff = difflib.unified_diff(
-            expected.decode("utf-8", "replace").replace("\f", "{clear}").splitlines(True),
-            run.stdout.decode("utf-8", "replace").replace("\f", "{clear}").splitlines(True),
-            n=2)
-        sys.stdout.writelines(line if line.endswith("\n") else line + "\n" for line in diff)
-    if run.returncode != int(header["status"]):
-        failed = True
-        print(f"exit status {run.returncode}, expected {header['status']}")
-    if run.stderr:
-        failed = True
-        print("unexpected standard error:\n" + run.stderr.decode("utf-8", "replace"))
-    return 1 if failed else 0
+    parser.add_argument("game")
+    parser.add_argument("--draft", choices=RESPONSES)
+    parser.add_argument("items", nargs="*", help="transcripts, or with --draft the lines typed")
+    args = parser.parse_intermixed_args()
+    game = os.path.abspath(args.game)
+    if args.draft:
+        return draft(game, args.draft, args.items)
+    problems = []
+    for path in args.items:
+        header, typed, expected = parse(path)
+        with game_folder(RESPONSES[header["responses"]]) as work:
+            problems += compare(header, expected, play([game], work, typed))
+    print("\n".join(problems) or "ok")
+    return 1 if problems else 0
 
 
 if __name__ == "__main__":
