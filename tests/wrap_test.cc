@@ -26,6 +26,7 @@ TEST(WrapTest, BreaksAtSpacesWithinTheWidth) {
       {"a word exactly as wide as the window", "abcdef ghij", 6, 0, "abcdef\nghij", 4},
       {"a word that ends exactly at the edge", "ab cdef", 7, 0, "ab cdef", 7},
       {"a word wider than the window is broken", "ab abcdefgh", 4, 0, "ab\nabcd\nefgh", 4},
+      {"a window of no width is taken as one column", "ab", 0, 0, "a\nb", 1},
       {"the text's line feeds and the indent stay", "     ab cd\nef gh\n", 8, 0,
        "     ab\ncd\nef gh\n", 0},
       {"an indent longer than the window keeps the word", "          ab cd", 8, 0, "      ab\ncd",
