@@ -29,11 +29,9 @@ Outcome Match(const std::string& file, const std::string& input) {
   return outcome;
 }
 
-class MatcherTest : public testing::Test {
- protected:
-  std::string Responses(const std::string& contents) { return dir_.Write("r.txt", contents); }
-  TempDir dir_;
-};
+std::string Responses(const std::string& contents) {
+  return WriteTempFile("prismora-r.txt", contents);
+}
 
 // A response file, a typed line, and what the matcher must make of it.
 struct Case {
@@ -43,7 +41,7 @@ struct Case {
   bool sorry;  // the sorry line on standard output; nothing is printed otherwise
 };
 
-TEST_F(MatcherTest, FirstPatternMatchingTheWholeLoweredInputWins) {
+TEST(MatcherTest, FirstPatternMatchingTheWholeLoweredInputWins) {
   const Case cases[] = {
       {"alpha\n(go )?north\nnorth\n.*\n", "go north", 2, false},
       {"alpha\n(go )?north\nnorth\n.*\n", "north by northwest", 4, false},
@@ -71,8 +69,9 @@ TEST_F(MatcherTest, FirstPatternMatchingTheWholeLoweredInputWins) {
   }
 }
 
-TEST_F(MatcherTest, UnopenableFileIsReportedAndGivesOne) {
-  for (const std::string& file : {dir_.path() + "/missing.txt", dir_.path()}) {
+TEST(MatcherTest, UnopenableFileIsReportedAndGivesOne) {
+  for (const std::string& file :
+       {testing::TempDir() + "prismora-missing.txt", testing::TempDir()}) {
     const Outcome outcome = Match(file, "north");
     EXPECT_EQ(outcome.code, 1) << file;
     EXPECT_EQ(outcome.err, "\nError: Unable to open the file.\n") << file;
@@ -80,7 +79,7 @@ TEST_F(MatcherTest, UnopenableFileIsReportedAndGivesOne) {
   }
 }
 
-TEST_F(MatcherTest, InvalidPatternIsReportedAndSkippedWithoutShiftingCodes) {
+TEST(MatcherTest, InvalidPatternIsReportedAndSkippedWithoutShiftingCodes) {
   const std::string file = Responses("(unclosed\nnorth\n[z-a]\nsouth\n");
   const Outcome north = Match(file, "north");
   EXPECT_EQ(north.code, 2);
@@ -95,7 +94,7 @@ TEST_F(MatcherTest, InvalidPatternIsReportedAndSkippedWithoutShiftingCodes) {
   EXPECT_EQ(south.out, "");
 }
 
-TEST_F(MatcherTest, OverlongInputIsNotUnderstoodWithoutTryingAnyPattern) {
+TEST(MatcherTest, OverlongInputIsNotUnderstoodWithoutTryingAnyPattern) {
   // ".*" would match anything, and would recurse once per character if it were tried.
   const std::string file = Responses(".*\n(unclosed\n.*\n");
   EXPECT_EQ(Match(file, std::string(kMaxInputBytes, 'a')).code, 1);
@@ -106,7 +105,7 @@ TEST_F(MatcherTest, OverlongInputIsNotUnderstoodWithoutTryingAnyPattern) {
   EXPECT_EQ(outcome.err, "");  // the invalid line was never compiled
 }
 
-TEST_F(MatcherTest, ReadsTheFileAfreshOnEveryCall) {
+TEST(MatcherTest, ReadsTheFileAfreshOnEveryCall) {
   const std::string file = Responses("north\n(?!)\n");
   EXPECT_EQ(Match(file, "south").code, 2);
   Responses("south\n");

@@ -1,22 +1,16 @@
 #ifndef PRISMORA_TESTS_TEST_SUPPORT_H_
 #define PRISMORA_TESTS_TEST_SUPPORT_H_
 
+#include <gtest/gtest.h>
+
+#include <fstream>
 #include <string>
 
-// A fresh directory under the system's temp folder, removed with the object.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
-  const std::string& path() const { return path_; }
-  // Writes `contents` to a file of that name inside the directory and returns its path.
-  std::string Write(const std::string& name, const std::string& contents) const;
-
- private:
-  std::string path_;
-};
+// Writes a file of that name and contents into GoogleTest's temporary folder; returns its path.
+inline std::string WriteTempFile(const std::string& name, const std::string& contents) {
+  const std::string path = testing::TempDir() + name;
+  std::ofstream(path, std::ios::binary) << contents;
+  return path;
+}
 
 #endif  // PRISMORA_TESTS_TEST_SUPPORT_H_
