@@ -4,7 +4,6 @@
 
 #include <cstring>
 #include <iostream>
-#include <map>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -22,7 +21,7 @@ using F = StoryFlags;
 // One state of play, built by hand, and what the hint there must tell the player to type.
 struct Case {
   const char* what;
-  const char* room;  // null: the title screen
+  const char* room;
   std::vector<bool StoryFlags::*> flags;
   std::vector<const char*> carried;
   std::vector<std::pair<const char*, const char*>> lying;  // room, item
@@ -47,9 +46,6 @@ const Case kCases[] = {
     {"head-outside screen pending, the blue stone here", room_id::kLivingRoom,
      {&F::livingRoomVisited, &F::headOutsidePending, &F::blueStoneSeeded}, {},
      {{room_id::kLivingRoom, item::kBlueStone}}, "Type: take the blue stone", "blue stone"},
-    {"in the yard, gate not yet tried", room_id::kSnowyYard, {&F::livingRoomVisited,
-     &F::blueStoneSeeded}, {}, {{room_id::kLivingRoom, item::kBlueStone}}, "Type: n",
-     "padlocked gate"},
     {"gate not yet tried, away from the yard: no detour", room_id::kHallway,
      {&F::livingRoomVisited, &F::blueStoneSeeded, &F::yellowStoneSeeded, &F::bedroomKeySeeded},
      {item::kBlueStone, item::kYellowStone, item::kBedroomKey}, {}, "Type: e", "Sunnie"},
@@ -84,21 +80,15 @@ const Case kCases[] = {
     {"three keys by magic before the gate was tried", room_id::kKitchen, {&F::livingRoomVisited,
      &F::blueStoneSeeded, &F::yellowStoneSeeded, &F::bedroomKeySeeded}, {item::kOrangeKey,
      item::kGreenKey, item::kPurpleKey}, {}, "Type: n", "keyholes"},
-    {"a key obtained twice", room_id::kBasement, Hunt({&F::hasGreenKey, &F::hasPurpleKey}),
-     {item::kOrangeKey, item::kOrangeKey}, {}, "Type: s", "keyholes"},
 };
 // clang-format on
-
-const std::map<std::string, const char*> kWords = {
-    {"Type: n", "north"}, {"Type: e", "east"}, {"Type: s", "south"}, {"Type: w", "west"}};
 
 // One row; a failed ASSERT ends only this row.
 void CheckRow(const Case& row) {
   World world;
   StoryFlags flags;
-  flags.titleDone = row.room != nullptr;
-  if (row.room != nullptr)
-    world.location = FindRoom(world, row.room);
+  flags.titleDone = true;
+  world.location = FindRoom(world, row.room);
   for (bool StoryFlags::*flag : row.flags)
     flags.*flag = true;
   for (const char* item : row.carried)
@@ -112,13 +102,6 @@ void CheckRow(const Case& row) {
   EXPECT_STREQ(hint.plain, row.plain);
   EXPECT_NE(std::strstr(hint.nudge, row.nudgeHas), nullptr) << hint.nudge;
   EXPECT_EQ(std::strstr(hint.nudge, "Type:"), nullptr);
-  // A step elsewhere says which way it lies, and the plain words take that way.
-  if (hint.nudgeWay != nullptr) {
-    const auto word = kWords.find(hint.plain);
-    ASSERT_NE(word, kWords.end()) << hint.plain;
-    const std::string way = std::string(" ") + word->second + " of here.";
-    EXPECT_NE(std::strstr(hint.nudgeWay, way.c_str()), nullptr) << hint.nudgeWay;
-  }
 
   // The words are ones the shipped vocabulary understands.
   std::ostringstream sorry;
