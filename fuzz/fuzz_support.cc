@@ -5,12 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "input/match_response.h"
 
-std::size_t EnterWorkDirWith(const char* responseFile) {
+void EnterWorkDirWith(const char* responseFile) {
   std::string pattern = (std::filesystem::temp_directory_path() / "prismora-fuzz-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) {
     std::perror("mkdtemp");
@@ -22,10 +21,4 @@ std::size_t EnterWorkDirWith(const char* responseFile) {
     std::fprintf(stderr, "cannot prepare %s with %s\n", pattern.c_str(), responseFile);
     std::exit(2);
   }
-  // Counted the way the matcher counts: a last line without a line feed still counts.
-  std::ifstream file(kResponseFileName);
-  std::size_t lines = 0;
-  for (std::string line; std::getline(file, line);)
-    ++lines;
-  return lines;
 }

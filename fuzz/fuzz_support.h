@@ -1,7 +1,6 @@
 #ifndef PRISMORA_FUZZ_FUZZ_SUPPORT_H_
 #define PRISMORA_FUZZ_FUZZ_SUPPORT_H_
 
-#include <cstddef>
 #include <streambuf>
 
 // Swallows everything written to it: the game's output is not what a fuzzer looks at, and
@@ -13,8 +12,8 @@ class NullBuffer : public std::streambuf {
 };
 
 // Copies the response file into a fresh temporary directory and makes that the working
-// directory, where the matcher looks for PlayerResponse.txt. Returns the file's line count;
-// ends the process if the copy cannot be made, since no input would mean anything then.
-std::size_t EnterWorkDirWith(const char* responseFile);
+// directory, where the matcher looks for PlayerResponse.txt. Ends the process if the copy cannot
+// be made, since no input would mean anything then.
+void EnterWorkDirWith(const char* responseFile);
 
 #endif  // PRISMORA_FUZZ_FUZZ_SUPPORT_H_

@@ -88,26 +88,4 @@ TEST(ResponseCheckTest, EachProblemIsFoundWhereItIs) {
   EXPECT_EQ(FormatFinding("r.txt", {FindingKind::kUpperCase, 3, "x"}), "r.txt:3: x");
 }
 
-TEST(ResponseCheckTest, PhrasesGetCodeAndMeaningQuietly) {
-  const std::string file =
-      WriteTempFile("prismora-r.txt", Lines({{7, "hello"}, {121, "take (the )?yellow stone"}}));
-  testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
-  const PhraseResult taken = ExplainPhrase(file, "Take the Yellow Stone");
-  const PhraseResult gap = ExplainPhrase(file, "hello");
-  const PhraseResult unknown = ExplainPhrase(file, "xyzzy");
-  const PhraseResult absent = ExplainPhrase(testing::TempDir() + "prismora-absent.txt", "north");
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-  EXPECT_EQ(DescribePhrase("Take the Yellow Stone", taken),
-            "Take the Yellow Stone -> 121 take Yellow Stone");
-  EXPECT_EQ(DescribePhrase("hello", gap), "hello -> 7 no meaning");
-  EXPECT_EQ(DescribePhrase("xyzzy", unknown), "xyzzy -> 300 not understood");
-  EXPECT_TRUE(ReachesMeaning(taken, "take Yellow Stone"));
-  EXPECT_FALSE(ReachesMeaning(taken, kNoMeaning));
-  EXPECT_TRUE(ReachesMeaning(gap, kNoMeaning));
-  EXPECT_TRUE(ReachesMeaning(unknown, kNoMeaning));
-  EXPECT_FALSE(absent.matched);
-}
-
 }  // namespace
