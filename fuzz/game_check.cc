@@ -63,7 +63,7 @@ std::string WithoutHelpAndHints(const std::string& lines) {
 
 }  // namespace
 
-std::string CheckGame(const std::string& lines, bool verbose) {
+std::string CheckGame(const std::string& lines) {
   NullBuffer sink;
   std::streambuf* const saved = std::cout.rdbuf(&sink);
   std::istringstream in(lines);
@@ -89,10 +89,6 @@ std::string CheckGame(const std::string& lines, bool verbose) {
     const Snapshot before = Take(game);
     status = PlayStep(game, point);
     const Snapshot after = Take(game);
-    if (verbose) {
-      std::cerr << "step " << step << ": " << before.room << ", \"" << game.PlayerInput
-                << "\" code " << game.inputNumber << " -> " << after.room << "\n";
-    }
     if (after.room.empty()) {
       problem = "location is not one of the twelve rooms";
     } else if (game.currentRoom != after.room) {

@@ -4,13 +4,13 @@
 #include <string>
 
 // Plays `lines` in-process from the title screen, with the game's output swallowed, and checks
-// the world after every step. Returns what went wrong first, or an empty string. Tells every step
-// on standard error when `verbose`. Needs the tests' token vocabulary in the working directory.
+// the world after every step. Returns what went wrong first (its step, code and room), or an empty
+// string. Needs the tests' token vocabulary in the working directory.
 //
 // Invariants: the game keeps reading its input and ends with status 0, at the banner or when the
 // input ends; location is one of the twelve rooms and currentRoom names it; help and hints change
 // nothing: a twin game given a line without meaning in their place is the same game, flags,
 // items and all. (Which list an item moves between is the transcripts' to pin.)
-std::string CheckGame(const std::string& lines, bool verbose = false);
+std::string CheckGame(const std::string& lines);
 
 #endif  // PRISMORA_FUZZ_GAME_CHECK_H_

@@ -3,7 +3,7 @@
 // reproducible from its seed alone:
 //   prismora_random_play                 the default games (seeds 1 to N)
 //   PRISMORA_RANDOM_PLAY_GAMES=100000    more of them
-//   PRISMORA_RANDOM_PLAY_SEED=1234       just that one, telling every step
+//   PRISMORA_RANDOM_PLAY_SEED=1234       just that one
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
@@ -79,8 +79,7 @@ int main() {
   const long last = only > 0 ? only : FromEnvironment("PRISMORA_RANDOM_PLAY_GAMES", 3000);
   long failures = 0;
   for (long seed = first; seed <= last; ++seed) {
-    const std::string problem =
-        CheckGame(Player(static_cast<std::uint64_t>(seed)).Lines(), only > 0);
+    const std::string problem = CheckGame(Player(static_cast<std::uint64_t>(seed)).Lines());
     if (!problem.empty()) {
       std::cerr << "random play: seed " << seed << ", " << problem << "\n";
       ++failures;

@@ -8,16 +8,16 @@
 
 namespace {
 
-std::vector<std::string> ReadAll(const std::string& text) {
+using Lines = std::vector<std::string>;
+
+Lines ReadAll(const std::string& text) {
   std::istringstream in(text);
   LineReader reader{&in};
-  std::vector<std::string> lines;
+  Lines lines;
   for (std::string line; ReadLine(reader, line);)
     lines.push_back(line);
   return lines;
 }
-
-using Lines = std::vector<std::string>;
 
 TEST(LineReaderTest, SplitsAtLineFeedsDropsACarriageReturnBeforeThemAndBoundsEachLine) {
   const std::string odd("a\0\xFF\x80z", 5);

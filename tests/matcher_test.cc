@@ -1,17 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "input/match_response.h"
 #include "test_support.h"
 
 namespace {
-
-using testing::internal::CaptureStderr;
-using testing::internal::CaptureStdout;
-using testing::internal::GetCapturedStderr;
-using testing::internal::GetCapturedStdout;
 
 const char kSorry[] = "\nSorry, not sure what you mean. Please enter a different response.\n";
 
@@ -21,12 +15,13 @@ struct Outcome {
   std::string err;
 };
 
+// The code, and what was printed on standard output and standard error.
 Outcome Match(const std::string& file, const std::string& input) {
-  CaptureStdout();
-  CaptureStderr();
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
   const int code = MatchResponseIn(file, input);
-  Outcome outcome{code, GetCapturedStdout(), GetCapturedStderr()};
-  return outcome;
+  std::string out = testing::internal::GetCapturedStdout();
+  return {code, out, testing::internal::GetCapturedStderr()};
 }
 
 std::string Responses(const std::string& contents) {
@@ -79,18 +74,13 @@ TEST(MatcherTest, UnopenableFileIsReportedAndGivesOne) {
   }
 }
 
+// Each bad line is named with its number, and counts as a line that did not match.
 TEST(MatcherTest, InvalidPatternIsReportedAndSkippedWithoutShiftingCodes) {
   const std::string file = Responses("(unclosed\nnorth\n[z-a]\nsouth\n");
-  const Outcome north = Match(file, "north");
-  EXPECT_EQ(north.code, 2);
-  // One line, naming the file and the line; line 3 is never reached.
-  EXPECT_EQ(north.err.rfind(file + ":1: not a valid pattern: ", 0), 0u);
-  EXPECT_EQ(std::count(north.err.begin(), north.err.end(), '\n'), 1);
-
   const Outcome south = Match(file, "south");
   EXPECT_EQ(south.code, 4);
-  EXPECT_NE(south.err.find(":1: "), std::string::npos);
-  EXPECT_NE(south.err.find(":3: "), std::string::npos);
+  EXPECT_EQ(south.err.rfind(file + ":1: not a valid pattern: ", 0), 0u);
+  EXPECT_NE(south.err.find("\n" + file + ":3: not a valid pattern: "), std::string::npos);
   EXPECT_EQ(south.out, "");
 }
 

@@ -31,15 +31,8 @@ TEST(WrapTest, BreaksAtSpacesWithinTheWidth) {
        "     ab\ncd\nef gh\n", 0},
       {"an indent longer than the window keeps the word", "          ab cd", 8, 0, "      ab\ncd",
        2},
-      {"a three-byte quote is one column at the edge",
-       "ab \xE2\x80\x9C"
-       "cd\xE2\x80\x9D ef",
-       7, 0,
-       "ab \xE2\x80\x9C"
-       "cd\xE2\x80\x9D\nef",
-       2},
-      {"a multi-byte character is never split", "\xE2\x80\x9C\xE2\x80\x9C\xE2\x80\x9C", 2, 0,
-       "\xE2\x80\x9C\xE2\x80\x9C\n\xE2\x80\x9C", 1},
+      {"a three-byte quote is one column at the edge", "ab “cd” ef", 7, 0, "ab “cd”\nef", 2},
+      {"a multi-byte character is never split", "“““", 2, 0, "““\n“", 1},
       {"escape sequences take no columns at the edge", "\x1b[1mabcd\x1b[22m ef", 4, 0,
        "\x1b[1mabcd\x1b[22m\nef", 2},
       {"a space inside an escape sequence does not break it", "ab\x1b[2 qcd ef", 4, 0,
