@@ -48,13 +48,4 @@ TEST_F(ItemsTest, OnlyTheFirstOfRepeatedEntriesMoves) {
   EXPECT_EQ(Here(), (Items{"Yellow Stone", "Bedroom Key", "Orange Key"}));
 }
 
-TEST_F(ItemsTest, InventoryListsEveryEntryInArrivalOrder) {
-  testing::internal::CaptureStdout();
-  ShowInventory(world_);
-  world_.inventory = {"Purple Key", "Red Stone", "Purple Key"};
-  ShowInventory(world_);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "\nYour Inventory:\n\nYour Inventory:\n\nPurple Key\n\nRed Stone\n\nPurple Key\n");
-}
-
 }  // namespace

@@ -25,7 +25,7 @@ Outcome Match(const std::string& file, const std::string& input) {
 }
 
 std::string Responses(const std::string& contents) {
-  return WriteTempFile("prismora-r.txt", contents);
+  return WriteTempFile("r.txt", contents);
 }
 
 // A response file, a typed line, and what the matcher must make of it.

@@ -77,7 +77,7 @@ TEST(ResponseCheckTest, EachProblemIsFoundWhereItIs) {
   };
   for (const Case& c : cases) {
     Found found;
-    for (const Finding& finding : CheckResponseFile(WriteTempFile("prismora-r.txt", c.contents)))
+    for (const Finding& finding : CheckResponseFile(WriteTempFile("r.txt", c.contents)))
       found.emplace_back(finding.kind, finding.line);
     EXPECT_EQ(found, c.found) << c.what;
   }
