@@ -95,8 +95,16 @@ TEST(MatcherTest, OverlongInputIsNotUnderstoodWithoutTryingAnyPattern) {
   EXPECT_EQ(outcome.err, "");  // the invalid line was never compiled
 }
 
+// Compiled patterns are kept between calls: each line's text, read afresh, decides whether its
+// pattern is reused, and a kept bad line is still reported every time.
 TEST(MatcherTest, ReadsTheFileAfreshOnEveryCall) {
-  const std::string file = Responses("north\n(?!)\n");
+  const std::string file = Responses("north\n(unclosed\nsouth\n");
+  for (int call = 0; call < 2; ++call) {
+    const Outcome outcome = Match(file, "south");
+    EXPECT_EQ(outcome.code, 3);
+    EXPECT_NE(outcome.err.find(file + ":2: not a valid pattern: "), std::string::npos);
+  }
+  Responses("north\nsouth\n(?!)\n");
   EXPECT_EQ(Match(file, "south").code, 2);
   Responses("south\n");
   EXPECT_EQ(Match(file, "south").code, 1);

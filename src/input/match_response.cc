@@ -3,9 +3,47 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
+#include <optional>
 #include <regex>
+#include <vector>
 
 namespace {
+
+// One line of a response file as last compiled. Compiling is nearly all the cost of a line the
+// player types, and the file rarely changes between two lines, so a line whose text is the same
+// as last time keeps its compiled pattern; an edited line is compiled afresh.
+struct CompiledLine {
+  bool compiled = false;
+  std::string text;
+  std::optional<std::regex> pattern;  // empty when the engine rejected the text
+  std::string why;                    // the engine's message then, unless it ran out of room
+};
+
+const CompiledLine& Compile(std::vector<CompiledLine>& lines, std::size_t index,
+                            const std::string& text) {
+  if (index == lines.size())
+    lines.emplace_back();
+  CompiledLine& line = lines[index];
+  if (line.compiled && line.text == text)
+    return line;
+  line = CompiledLine{true, text, std::nullopt, {}};
+  try {
+    line.pattern.emplace(text);
+  } catch (const std::regex_error& error) {
+    // Too complex to build is a pattern that matches nothing, as a runaway match is.
+    if (error.code() != std::regex_constants::error_complexity &&
+        error.code() != std::regex_constants::error_stack)
+      line.why = error.what();
+  }
+  return line;
+}
+
+// Per file, by line number: its memory is bounded by the files' own size.
+std::vector<CompiledLine>& CompiledLinesOf(const std::string& path) {
+  static std::map<std::string, std::vector<CompiledLine>> files;
+  return files[path];
+}
 
 void DropTrailingCarriageReturn(std::string& line) {
   if (!line.empty() && line.back() == '\r')
@@ -16,22 +54,29 @@ void ReportUnopenable() {
   std::cerr << "\nError: Unable to open the file." << std::endl;
 }
 
+// std::regex reports bad patterns and runaway matches only by throwing; nothing else in the game
+// throws, so this and Compile are the places that catch.
+PatternResult Match(const std::regex& pattern, const std::string& input) {
+  try {
+    return std::regex_match(input, pattern) ? PatternResult::kMatch : PatternResult::kNoMatch;
+  } catch (const std::regex_error&) {
+    // A runaway match counts as no match; nothing else is thrown by a match.
+    return PatternResult::kNoMatch;
+  }
+}
+
 }  // namespace
 
-// std::regex reports bad patterns and runaway matches only by throwing; nothing else in the game
-// throws, so this is the one place that catches.
 PatternResult TryPattern(const std::string& pattern, const std::string& input, std::string* why) {
-  try {
-    const std::regex compiled(pattern);
-    return std::regex_match(input, compiled) ? PatternResult::kMatch : PatternResult::kNoMatch;
-  } catch (const std::regex_error& error) {
-    if (error.code() == std::regex_constants::error_complexity ||
-        error.code() == std::regex_constants::error_stack) {
+  std::vector<CompiledLine> one;
+  const CompiledLine& line = Compile(one, 0, pattern);
+  if (!line.pattern) {
+    if (line.why.empty())
       return PatternResult::kNoMatch;
-    }
-    *why = error.what();
+    *why = line.why;
     return PatternResult::kInvalid;
   }
+  return Match(*line.pattern, input);
 }
 
 void LowercaseAscii(std::string& text) {
@@ -62,6 +107,7 @@ std::int32_t MatchResponseIn(const std::string& path, std::string input) {
   }
 
   const bool tooLong = input.size() > kMaxInputBytes;
+  std::vector<CompiledLine>& compiled = CompiledLinesOf(path);
   std::int32_t counter = 0;
   std::string line;
   while (std::getline(file, line)) {
@@ -69,13 +115,15 @@ std::int32_t MatchResponseIn(const std::string& path, std::string input) {
     if (tooLong)
       continue;  // still counted, so the code is the one any unmatched line gets
     DropTrailingCarriageReturn(line);
-    std::string why;
-    const PatternResult result = TryPattern(line, input, &why);
-    if (result == PatternResult::kMatch)
-      return counter;
-    if (result == PatternResult::kInvalid) {
-      std::cerr << path << ":" << counter << ": not a valid pattern: " << why << std::endl;
+    const CompiledLine& pattern = Compile(compiled, static_cast<std::size_t>(counter - 1), line);
+    if (!pattern.pattern) {
+      if (!pattern.why.empty())
+        std::cerr << path << ":" << counter << ": not a valid pattern: " << pattern.why
+                  << std::endl;
+      continue;
     }
+    if (Match(*pattern.pattern, input) == PatternResult::kMatch)
+      return counter;
   }
   std::cout << "\nSorry, not sure what you mean. Please enter a different response." << std::endl;
   return counter;
