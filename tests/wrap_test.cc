@@ -49,16 +49,9 @@ TEST(WrapTest, BreaksAtSpacesWithinTheWidth) {
   }
 }
 
-TEST(StyleTest, ColourFollowsTheEnvironmentAndNeverChangesTheText) {
+TEST(StyleTest, ColoursTheNamesGivenAndNeverChangesTheText) {
   using D = ColourDepth;
-  EXPECT_EQ(ChooseColourDepth(nullptr, "xterm-256color", nullptr), D::k256);
-  EXPECT_EQ(ChooseColourDepth(nullptr, "xterm", "truecolor"), D::k256);
-  EXPECT_EQ(ChooseColourDepth(nullptr, "xterm", nullptr), D::kBasic);
-  EXPECT_EQ(ChooseColourDepth("", "xterm", nullptr), D::kBasic);  // set but empty: no effect
-  EXPECT_EQ(ChooseColourDepth("1", "xterm-256color", nullptr), D::kNone);
-  EXPECT_EQ(ChooseColourDepth(nullptr, "dumb", nullptr), D::kNone);
-  EXPECT_EQ(ChooseColourDepth(nullptr, nullptr, nullptr), D::kNone);
-
+  SetColouredNames({{"Red Stone", Colour::kRed}, {"blue stone", Colour::kBlue}});
   const std::pair<D, std::string> styled[] = {
       {D::k256, "a \x1b[38;5;196mRed Stone\x1b[39m, two blue stones"},
       {D::kBasic, "a \x1b[31mRed Stone\x1b[39m, two blue stones"},
