@@ -39,6 +39,11 @@ TEST(WrapTest, BreaksAtSpacesWithinTheWidth) {
        "ab\x1b[2 qcd\nef", 2},
       {"text written in pieces wraps as one", " cd ef", 5, 3, "\ncd ef", 5},
       {"spaces at a line end are kept only up to the edge", "abc   \n", 5, 0, "abc  \n", 0},
+      {"a wide character that would pass the edge starts the next line", "abcd漢", 5, 0, "abcd\n漢",
+       2},
+      {"an emoji takes two columns", "ab 🙂", 4, 0, "ab\n🙂", 2},
+      {"a combining mark takes none, and stays with its letter", "abcde\u0301 f", 5, 0,
+       "abcde\u0301\nf", 1},
   };
   for (const WrapCase& c : cases) {
     int column = c.columnBefore;
