@@ -2,8 +2,10 @@
 #include <optional>
 
 #include "cli/options.h"
+#include "game/coloured_names.h"
 #include "game/game.h"
 #include "input/line_reader.h"
+#include "term/style.h"
 #include "term/terminal.h"
 
 #ifdef PRISMORA_LINE_EDITING
@@ -15,6 +17,7 @@
 int main(int argc, char** argv) {
   if (const std::optional<int> status = HandleOptions(argc, argv, std::cout, std::cerr))
     return *status;
+  SetColouredNames(ColouredNames());
   TerminalOutput terminal;  // wrap and colour, only when standard output is a terminal
   LineReader reader{&std::cin};
 #ifdef PRISMORA_LINE_EDITING
