@@ -8,6 +8,10 @@
 #include "term/style.h"
 #include "term/terminal.h"
 
+#ifdef __EMSCRIPTEN__
+#include "web/page_play.h"
+#endif
+
 #ifdef PRISMORA_LINE_EDITING
 #include <unistd.h>
 
@@ -18,6 +22,9 @@ int main(int argc, char** argv) {
   if (const std::optional<int> status = HandleOptions(argc, argv, std::cout, std::cerr))
     return *status;
   SetColouredNames(ColouredNames());
+#ifdef __EMSCRIPTEN__
+  return PlayOnPage();  // the web page is the game's screen and keyboard
+#endif
   TerminalOutput terminal;  // wrap and colour, only when standard output is a terminal
   LineReader reader{&std::cin};
 #ifdef PRISMORA_LINE_EDITING

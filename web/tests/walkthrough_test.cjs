@@ -1,0 +1,76 @@
+// The whole walkthrough typed into the page at a phone's size, 390 by 844.
+const assert = require('node:assert/strict');
+const { test } = require('node:test');
+const b = require('./browser.cjs');
+
+// Whether the page scrolls sideways, and whether the box to type in is inside the view.
+function layout() {
+  const box = document.getElementById('line').getBoundingClientRect();
+  const story = document.getElementById('story');
+  return {
+    sideways: document.documentElement.scrollWidth > innerWidth || story.scrollWidth > story.clientWidth,
+    inputVisible: box.top >= 0 && box.bottom <= innerHeight && box.width > 0,
+  };
+}
+
+// Words of the story drawn on more than one line: the browser broke them.
+function brokenWords() {
+  const broken = [];
+  const walker = document.createTreeWalker(document.getElementById('story'), NodeFilter.SHOW_TEXT);
+  const range = document.createRange();
+  for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+    if (node.parentElement.closest('.player')) continue;
+    for (const word of node.data.matchAll(/\S+/g)) {
+      range.setStart(node, word.index);
+      range.setEnd(node, word.index + word[0].length);
+      const lines = new Set([...range.getClientRects()].map((r) => Math.round(r.top)));
+      if (lines.size > 1) broken.push(word[0]);
+    }
+  }
+  return broken;
+}
+
+test('the walkthrough on a phone reads as the piped game does, and can be played again', async () => {
+  const { page, problems, close } = await b.openPage(390, 844);
+  try {
+    const lines = b.walkthrough();
+    for (const [i, line] of lines.entries()) {
+      await b.typeLine(page, line);
+      if (i === lines.length - 1) break;
+      await page.waitForSelector('#line-form[data-state="waiting"]');
+      assert.deepEqual(await page.evaluate(layout), { sideways: false, inputVisible: true }, `after "${line}"`);
+    }
+    await b.untilEnded(page);
+
+    const native = b.nativeOutput(lines);
+    const shown = await b.storyText(page);
+    assert.deepEqual(b.words(shown), b.words(native));
+    // The story's hard line feeds inside a paragraph are gone; a terminal 80 wide showed these as
+    // stubs.
+    for (const phrase of ['this blizzard would have left nothing but whites and greys.',
+                          'the food shed and the graveyard were.']) {
+      const broken = new RegExp(phrase.replace(/[.]/g, '\\.').replace(/ /g, '\\s+'));
+      assert.match(native.replace(/ +/g, ' '), broken, phrase);
+      assert.ok(!native.replace(/ +/g, ' ').includes(phrase), `${phrase} has a line feed natively`);
+      assert.ok(shown.replace(/ +/g, ' ').includes(phrase), phrase);
+    }
+    assert.deepEqual(await page.evaluate(brokenWords), []);
+
+    // The Red Stone in its colour, which is not the text's.
+    const colours = await page.$$eval('#story .text span', (spans) => {
+      const red = spans.find((s) => s.textContent.toLowerCase() === 'red stone');
+      return red && [getComputedStyle(red).color, getComputedStyle(red.closest('.text')).color];
+    });
+    assert.ok(colours, 'a span around the Red Stone');
+    assert.notEqual(colours[0], colours[1]);
+
+    const titles = () => page.$$eval('.text', (t) => t.filter((e) => e.textContent.includes('To start your adventure')).length);
+    assert.equal(await titles(), 1);
+    await page.click('.end button');
+    await page.waitForSelector('#line-form[data-state="waiting"]');
+    assert.equal(await titles(), 2);
+    assert.deepEqual(problems, []);
+  } finally {
+    await close();
+  }
+});
