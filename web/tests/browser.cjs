@@ -27,8 +27,8 @@ function serve() {
 }
 
 // Opens the page in a fresh browser at the given size. `problems` collects every error the page
-// logs or throws, and every request that leaves 127.0.0.1.
-async function openPage(width, height) {
+// logs or throws, and every request that leaves 127.0.0.1. `beforeLoad` may set the page up.
+async function openPage(width, height, beforeLoad) {
   const server = await serve();
   const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
@@ -45,6 +45,7 @@ async function openPage(width, height) {
   page.on('request', (request) => {
     if (!/^(http:\/\/127\.0\.0\.1[:/]|data:)/.test(request.url())) problems.push(`request: ${request.url()}`);
   });
+  if (beforeLoad) await beforeLoad(page);
   await page.goto(`http://127.0.0.1:${server.address().port}/`);
   const close = async () => {
     await browser.close();
