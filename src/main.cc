@@ -27,11 +27,12 @@ int main(int argc, char** argv) {
 #endif
   TerminalOutput terminal;  // wrap and colour, only when standard output is a terminal
   LineReader reader{&std::cin};
+  reader.beforeLine = StartPlayerLine;
 #ifdef PRISMORA_LINE_EDITING
   // Editing and history only for a player at a terminal; piped input is read as it comes.
   LineEditorPtr editor;
   if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO))
-    editor = OpenLineEditor();
+    editor = OpenLineEditor(PromptMark());
   reader.editor = editor.get();
 #endif
   return RunGame(reader);

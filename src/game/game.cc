@@ -8,6 +8,7 @@
 #include "game/story_texts.h"
 #include "input/match_response.h"
 #include "input/response_codes.h"
+#include "term/terminal.h"
 
 namespace {
 
@@ -17,19 +18,25 @@ enum class TitleChoice { kStart, kQuit, kAgain };
 TitleChoice ShowTitleOnce(Game& game) {
   for (const char* line : text::kTitle)
     Say(line);
-  if (!ReadLine(*game.input, game.PlayerInput))
-    return TitleChoice::kQuit;
-  game.inputNumber = MatchResponse(game.PlayerInput);
-  if (code::kStart.Holds(game.inputNumber))
-    return TitleChoice::kStart;
-  if (code::kQuit.Holds(game.inputNumber))
-    return TitleChoice::kQuit;
-  // Help and hints go above the title block, which comes again as after any other line.
-  if (code::kHelp.Holds(game.inputNumber))
-    ShowHelpGuide();
-  else if (code::kHint.Holds(game.inputNumber))
-    GiveHint(game, true);
-  return TitleChoice::kAgain;
+  for (;;) {
+    if (!ReadLine(*game.input, game.PlayerInput))
+      return TitleChoice::kQuit;
+    game.inputNumber = MatchResponse(game.PlayerInput);
+    if (code::kStart.Holds(game.inputNumber))
+      return TitleChoice::kStart;
+    if (code::kQuit.Holds(game.inputNumber))
+      return TitleChoice::kQuit;
+    // Help and hints go above the title block, which comes again as after any other line; at a
+    // terminal the guide is left last on the screen, where the block would push it off.
+    if (code::kHelp.Holds(game.inputNumber)) {
+      ShowHelpGuide();
+      if (AtTerminal())
+        continue;
+    } else if (code::kHint.Holds(game.inputNumber)) {
+      GiveHint(game, true);
+    }
+    return TitleChoice::kAgain;
+  }
 }
 
 }  // namespace
