@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
   SetColouredNames(ColouredNames());
 #ifdef __EMSCRIPTEN__
   return PlayOnPage();  // the web page is the game's screen and keyboard
-#endif
+#else
   TerminalOutput terminal;  // wrap and colour, only when standard output is a terminal
   LineReader reader{&std::cin};
   reader.beforeLine = StartPlayerLine;
@@ -36,4 +36,5 @@ int main(int argc, char** argv) {
   reader.editor = editor.get();
 #endif
   return RunGame(reader);
+#endif
 }
