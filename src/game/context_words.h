@@ -1,16 +1,16 @@
 #ifndef PRISMORA_GAME_CONTEXT_WORDS_H_
 #define PRISMORA_GAME_CONTEXT_WORDS_H_
 
-#include <cstddef>
 #include <optional>
 
 #include "game/game.h"
+#include "world/direction.h"
 
-// What the room turn still has to do for a context word: nothing, or walk one of its ways out
-// (north, east, south, west), with that way's locks and messages.
+// What the room turn still has to do for a context word: nothing, or walk one of its ways out,
+// with that way's locks and messages.
 struct ContextAnswer {
   bool handled = false;
-  std::optional<std::size_t> way;
+  std::optional<Direction> way;
 };
 
 // Words whose meaning depends on where the player stands: the ways out, a place by name, an item

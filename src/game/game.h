@@ -8,15 +8,14 @@
 
 #include "game/story_flags.h"
 #include "input/line_reader.h"
-#include "world/room_ids.h"
 #include "world/world.h"
 
-// The whole state of one play: owned by RunGame and handed to the room loops it runs.
+// The whole state of one play: owned by RunGame and handed to the room loops it runs. The room
+// whose loop runs is the one the player stands in, world.location.
 struct Game {
   explicit Game(LineReader& reader) : input(&reader) {}
 
   World world;
-  std::string currentRoom = room_id::kSnowyPath;
   std::string PlayerInput;
   std::int32_t inputNumber = 0;
   StoryFlags flags;

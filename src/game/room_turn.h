@@ -10,6 +10,6 @@
 void PlayRoomTurn(Game& game, const RoomScript& room);
 
 // A room hands an item straight to the player: its own line, then the indented notice.
-void GiveItem(Game& game, const char* line, const char* item);
+void GiveItem(Game& game, Text line, ItemId item);
 
 #endif  // PRISMORA_GAME_ROOM_TURN_H_

@@ -2,8 +2,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <regex>
+
+#include "text/console.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ void DropTrailingCarriageReturn(std::string& line) {
 }
 
 void ReportUnopenable() {
-  std::cerr << "\nError: Unable to open the file." << std::endl;
+  SayError(Text::kNoResponseFile);
 }
 
 }  // namespace
@@ -74,9 +75,9 @@ std::int32_t MatchResponseIn(const std::string& path, std::string input) {
     if (result == PatternResult::kMatch)
       return counter;
     if (result == PatternResult::kInvalid) {
-      std::cerr << path << ":" << counter << ": not a valid pattern: " << why << std::endl;
+      SayError(Text::kBadPattern, {path, std::to_string(counter), why});
     }
   }
-  std::cout << "\nSorry, not sure what you mean. Please enter a different response." << std::endl;
+  Say(Text::kSorry);
   return counter;
 }
