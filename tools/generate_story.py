@@ -99,15 +99,18 @@ def parse(path, data):
             fault(number, "each line is a header (@), a text line (|), a comment (#) or empty")
             continue
         m = HEADER.match(raw)
+        key, store = None, None
         if not m:
             fault(number, f"'{raw}' is not a header: '@ kName', '@ kName[N]', "
                           "'@ room kName.field', '@ item kName attr=value...' or '@ light kName ...'")
-            continue
-        key, store = header_key(m, story, number, fault)
-        if key is None:
-            continue
-        if key in story.lines:
+        else:
+            key, store = header_key(m, story, number, fault)
+        if key is not None and key in story.lines:
             fault(number, f"{key} is written twice, first on line {story.lines[key]}")
+            key = None
+        if key is None:
+            # The text of a refused header is read and dropped, so the fault is reported once.
+            current = ("", number, [""], lambda t: None)
             continue
         story.lines[key] = number
         current = (key, number, [], store)
