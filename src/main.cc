@@ -2,8 +2,10 @@
 #include <optional>
 
 #include "cli/options.h"
+#include "game/coloured_names.h"
 #include "game/game.h"
 #include "input/line_reader.h"
+#include "term/style.h"
 #include "term/terminal.h"
 
 #ifdef PRISMORA_LINE_EDITING
@@ -15,13 +17,15 @@
 int main(int argc, char** argv) {
   if (const std::optional<int> status = HandleOptions(argc, argv, std::cout, std::cerr))
     return *status;
+  SetColouredNames(ColouredNames());
   TerminalOutput terminal;  // wrap and colour, only when standard output is a terminal
   LineReader reader{&std::cin};
+  reader.beforeLine = StartPlayerLine;
 #ifdef PRISMORA_LINE_EDITING
   // Editing and history only for a player at a terminal; piped input is read as it comes.
   LineEditorPtr editor;
   if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO))
-    editor = OpenLineEditor();
+    editor = OpenLineEditor(PromptMark());
   reader.editor = editor.get();
 #endif
   return RunGame(reader);

@@ -51,16 +51,16 @@ def game_folder(responses):
         yield work
 
 
-def start(game, cwd, columns=None, env=None, stdin=subprocess.PIPE):
+def start(game, cwd, columns=None, env=None, stdin=subprocess.PIPE, rows=24):
     """Starts the game; returns it and an Output on its standard output: a pipe, or with
-    `columns` a new pseudo-terminal that wide and 24 rows high, its controlling terminal as under
+    `columns` a new pseudo-terminal that wide and `rows` high, its controlling terminal as under
     a shell, which is its standard input too unless `stdin` is given."""
     if columns is None:
         proc = subprocess.Popen([game], cwd=cwd, env=env, stdin=stdin, stdout=subprocess.PIPE,
                                 stderr=subprocess.PIPE)
         return proc, Output(proc.stdout.fileno())
     master, slave = os.openpty()
-    fcntl.ioctl(slave, termios.TIOCSWINSZ, struct.pack("HHHH", 24, columns, 0, 0))
+    fcntl.ioctl(slave, termios.TIOCSWINSZ, struct.pack("HHHH", rows, columns, 0, 0))
     proc = subprocess.Popen([game], cwd=cwd, env=env, stdout=slave, stderr=subprocess.PIPE,
                             stdin=slave if stdin == subprocess.PIPE else stdin,
                             start_new_session=True,

@@ -35,28 +35,4 @@ TEST(LineReaderTest, SplitsAtLineFeedsDropsACarriageReturnBeforeThemAndBoundsEac
     EXPECT_EQ(ReadAll(text), lines) << text.size() << " bytes";
 }
 
-// A line that arrives whole (from the line editor) must reach the game exactly as the same bytes
-// read from a stream would: the same line feed, carriage return and length rules.
-TEST(LineReaderTest, KeepLineTreatsAWholeLineLikeTheStream) {
-  const std::size_t bound = kMaxKeptLineBytes;
-  const std::string samples[] = {
-      "",
-      "look\r\n",
-      "look\r",
-      "\r\r\n",
-      "so\ruth\n",
-      "north\nsouth\n",
-      std::string(bound - 1, 'y') + "\r\n",
-      std::string(bound, 'y') + "\r\n",
-      std::string(bound + 1, 'y') + "\r\n",
-      std::string(4 * bound, 'z') + "\r",
-  };
-  for (const std::string& raw : samples) {
-    std::string kept = "left over";
-    KeepLine(raw, kept);
-    const Lines streamed = ReadAll(raw);
-    EXPECT_EQ(kept, streamed.empty() ? "" : streamed.front()) << raw.size() << " bytes";
-  }
-}
-
 }  // namespace

@@ -6,14 +6,16 @@
     terminal_test.py GAME tmux     in tmux (skipped without it): a room change leaves the room
                                    before in the scrollback
 """
-import os, re, subprocess, sys, termios, time
+import os, re, subprocess, sys, termios, time, unicodedata
 
 from game_harness import (ESCAPE, HERE, TOKENS, WAIT, Failure, environment, game_folder,
                           report, require, skip_without, start)
 
-# A line feed per row pushes the screen into the scrollback; ESC[3J would erase it.
-CLEAR = b"\r\n" * 24 + b"\x1b[H\x1b[2J"
-PROMPT = b"     What would you like to do?\r\n"
+# A line feed per row pushes the screen into the scrollback; ESC[3J would erase it. The keys are
+# typed in a window of 40 rows, enough for the title without a [more] stop.
+ROWS = 40
+CLEAR = b"\r\n" * ROWS + b"\x1b[H\x1b[2J"
+PROMPT = b"     What would you like to do?\r\n> "
 LOOK = (b"\r\n     You're back on the path you came from, but there's no reason to go here. "
         b"Your goal is to the north.\r\n\r\n" + PROMPT)
 # Keys typed at 120 columns, all the terminal must show from there to the next prompt, and
@@ -29,6 +31,28 @@ KEYS = [
 # The walkthrough's output: columns, and what takes colour away.
 RUNS = [(40, {}), (80, {}), (120, {}), (80, {"NO_COLOR": "1"}), (80, {"TERM": "dumb"})]
 YARD = "You come out into a large, snowy yard in front of the orphanage"
+MORE = b"\x1b[2m[more]\x1b[22m"
+GATE, FINAL = b"You walk up to the gate", b"Wide Field"
+
+
+def width(text):
+    """Columns as a terminal shows them, whatever the locale: wide characters and emoji two,
+    combining marks none."""
+    return sum(0 if unicodedata.category(c) in ("Mn", "Me") else
+               2 if unicodedata.east_asian_width(c) in "WF" else 1 for c in text)
+
+
+# Short lines meant as they are: headings right above the text of their room, and the last star
+# of the closing banner's rule where the window is narrower than the rule.
+SHORT_LINES = {"Snowy Yard", "Rosen and Sunnie's Bedroom", "*"}
+
+
+def stubs(lines, columns):
+    """Lines shorter than a third of the window that break a paragraph off: neither ending a
+    sentence nor followed by an empty line, an indented line or nothing."""
+    return [line for line, after in zip(lines, lines[1:] + [""])
+            if line.strip() and line.strip() not in SHORT_LINES and width(line) < columns / 3 and not re.search(r"[.!?:\"”)]\s*$", line)
+            and after.strip() and not after.startswith(" ")]
 
 
 def wait_until(done, what):
@@ -40,8 +64,8 @@ def wait_until(done, what):
 
 
 def typed_keys(game, work, line_editing):
-    proc, out = start(game, work, 120, environment(TERM="xterm-256color"))
-    at = out.expect(b"hope you enjoy!)\r\n\r\n")
+    proc, out = start(game, work, 120, environment(TERM="xterm-256color"), rows=ROWS)
+    at = out.expect(b"hope you enjoy!)\r\n\r\n> ")
     for keys, shown, needs_editor in KEYS:
         if needs_editor and not line_editing:
             continue
@@ -77,9 +101,11 @@ def walkthrough(game, work):
             out.wait(lambda: out.ended, "the end of the walkthrough")
         shown = out.seen.replace(b"\r\n", b"\n")
         plain = ESCAPE.sub(b"", shown).decode()
-        wide = [line for line in plain.split("\n") if len(line) > columns]
+        wide = [line for line in plain.split("\n") if width(line) > columns]
         seen = plain.split()
+        short = stubs(plain.split("\n"), columns)
         checks = [(not wide, f"lines wider than the window: {wide[:2]}"),
+                  (not short, f"stubs: {short[:3]}"),
                   (seen == words, "not the piped words: " + str(next(
                       ((a, b) for a, b in zip(seen, words) if a != b), "a different count"))),
                   (proc.wait(WAIT) == 0 and not proc.stderr.read(), "status or standard error")]
@@ -92,6 +118,44 @@ def walkthrough(game, work):
         require(checks, f"walkthrough at {columns} columns {settings}")
 
 
+def paged(game, work):
+    """Typed at the terminal, the walkthrough with a look at the gate: a [more] stop while the
+    gate scene's first line and the final scene's heading are still on screen, a key at each stop
+    until the banner. With TERM=dumb no stop and no prompt mark."""
+    with open(os.path.join(HERE, "data", "walkthrough_tokens.txt"), "rb") as f:
+        moves = f.read().split()
+    moves.insert(1, b"c10")  # north in the yard before the cabin: the gate scene
+    for term in ("xterm-256color", "dumb"):
+        proc, out = start(game, work, 40, environment(TERM=term))
+        # What stands last when the game waits for a line.
+        marks = [b"\r\n> "] if term != "dumb" else [b"do?\r\n", b"enjoy!)\r\n\r\n"]
+        stops = []
+        for move in [b""] + moves:
+            if move:
+                os.write(out.fd, move + b"\r")
+            at = len(out.seen)
+            while True:
+                out.wait(lambda: out.ended or any(m in out.seen[at:] for m in [MORE] + marks),
+                         "a [more] stop or the prompt")
+                if MORE not in out.seen[at:]:
+                    break
+                stops.append(out.seen[:out.seen.index(MORE, at)])
+                at = out.seen.index(MORE, at) + len(MORE)
+                os.write(out.fd, b" ")
+        out.wait(lambda: out.ended, "the end")
+        # Still on screen at a stop: no more line feeds after it than the window has rows.
+        first = [next((stop[stop.rfind(text):] for stop in stops
+                       if text in stop[stop.rfind(b"> "):]), b"\n" * 24) for text in (GATE, FINAL)]
+        on_screen = [shown.count(b"\n") < 24 for shown in first]
+        require([(proc.wait(WAIT) == 0, "status"),
+                 (b"You've reached the end" in out.seen, "no banner"),
+                 (term != "dumb" or (MORE not in out.seen and b"> " not in out.seen),
+                  "a marker or a prompt mark with TERM=dumb"),
+                 (term == "dumb" or on_screen == [True, True],
+                  f"gate and final heading on screen at a stop: {on_screen}")],
+                f"paged at 40 columns, TERM={term}")
+
+
 def in_tmux(game, work):
     skip_without("tmux", "tmux")
     # A server of its own, so the player's tmux is never touched.
@@ -100,8 +164,9 @@ def in_tmux(game, work):
     def pane(*extra):  # words only, wherever the lines were wrapped
         return " ".join(subprocess.run(tmux + ["capture-pane", "-p", "-t", "play", *extra],
                                        capture_output=True, text=True).stdout.split())
-    # tmux's own scroll-on-clear is off: only what the game scrolls up is kept.
-    subprocess.run(tmux + ["new-session", "-d", "-s", "play", "-x", "80", "-y", "24", "-c", work,
+    # tmux's own scroll-on-clear is off: only what the game scrolls up is kept. Rows enough
+    # for the title and the rooms without a [more] stop.
+    subprocess.run(tmux + ["new-session", "-d", "-s", "play", "-x", "80", "-y", "40", "-c", work,
                            game, ";", "set", "-g", "scroll-on-clear", "off"], check=True)
     try:
         for keys, room in (("", "hope you enjoy!)"), ("c2", "Mountain Path"),
@@ -122,7 +187,8 @@ def main():
         if mode == "tmux":
             return report(in_tmux, game, work)
         print("built without libedit: no arrow keys" if mode == "OFF" else "with libedit")
-        return report(typed_keys, game, work, mode == "ON") or report(walkthrough, game, work)
+        return (report(typed_keys, game, work, mode == "ON") or report(walkthrough, game, work)
+                or report(paged, game, work))
 
 
 if __name__ == "__main__":

@@ -39,6 +39,11 @@ TEST(WrapTest, BreaksAtSpacesWithinTheWidth) {
        "ab\x1b[2 qcd\nef", 2},
       {"text written in pieces wraps as one", " cd ef", 5, 3, "\ncd ef", 5},
       {"spaces at a line end are kept only up to the edge", "abc   \n", 5, 0, "abc  \n", 0},
+      {"a wide character that would pass the edge starts the next line", "abcd漢", 5, 0, "abcd\n漢",
+       2},
+      {"an emoji takes two columns", "ab 🙂", 4, 0, "ab\n🙂", 2},
+      {"a combining mark takes none, and stays with its letter", "abcde\u0301 f", 5, 0,
+       "abcde\u0301\nf", 1},
   };
   for (const WrapCase& c : cases) {
     int column = c.columnBefore;
@@ -49,16 +54,9 @@ TEST(WrapTest, BreaksAtSpacesWithinTheWidth) {
   }
 }
 
-TEST(StyleTest, ColourFollowsTheEnvironmentAndNeverChangesTheText) {
+TEST(StyleTest, ColoursTheNamesGivenAndNeverChangesTheText) {
   using D = ColourDepth;
-  EXPECT_EQ(ChooseColourDepth(nullptr, "xterm-256color", nullptr), D::k256);
-  EXPECT_EQ(ChooseColourDepth(nullptr, "xterm", "truecolor"), D::k256);
-  EXPECT_EQ(ChooseColourDepth(nullptr, "xterm", nullptr), D::kBasic);
-  EXPECT_EQ(ChooseColourDepth("", "xterm", nullptr), D::kBasic);  // set but empty: no effect
-  EXPECT_EQ(ChooseColourDepth("1", "xterm-256color", nullptr), D::kNone);
-  EXPECT_EQ(ChooseColourDepth(nullptr, "dumb", nullptr), D::kNone);
-  EXPECT_EQ(ChooseColourDepth(nullptr, nullptr, nullptr), D::kNone);
-
+  SetColouredNames({{"Red Stone", Colour::kRed}, {"blue stone", Colour::kBlue}});
   const std::pair<D, std::string> styled[] = {
       {D::k256, "a \x1b[38;5;196mRed Stone\x1b[39m, two blue stones"},
       {D::kBasic, "a \x1b[31mRed Stone\x1b[39m, two blue stones"},

@@ -6,6 +6,7 @@
 #include "game/room_turn.h"
 #include "input/match_response.h"
 #include "input/response_codes.h"
+#include "term/terminal.h"
 #include "text/console.h"
 
 namespace {
@@ -15,19 +16,25 @@ enum class TitleChoice { kStart, kQuit, kAgain };
 // One showing of the title block and the line typed under it; input ending counts as quitting.
 TitleChoice ShowTitleOnce(Game& game) {
   Say(Text::kTitle);
-  if (!ReadLine(*game.input, game.PlayerInput))
-    return TitleChoice::kQuit;
-  game.inputNumber = MatchResponse(game.PlayerInput);
-  if (code::kStart.Holds(game.inputNumber))
-    return TitleChoice::kStart;
-  if (code::kQuit.Holds(game.inputNumber))
-    return TitleChoice::kQuit;
-  // Help and hints go above the title block, which comes again as after any other line.
-  if (code::kHelp.Holds(game.inputNumber))
-    ShowHelpGuide();
-  else if (code::kHint.Holds(game.inputNumber))
-    GiveHint(game, true);
-  return TitleChoice::kAgain;
+  for (;;) {
+    if (!ReadLine(*game.input, game.PlayerInput))
+      return TitleChoice::kQuit;
+    game.inputNumber = MatchResponse(game.PlayerInput);
+    if (code::kStart.Holds(game.inputNumber))
+      return TitleChoice::kStart;
+    if (code::kQuit.Holds(game.inputNumber))
+      return TitleChoice::kQuit;
+    // Help and hints go above the title block, which comes again as after any other line; at a
+    // terminal the guide is left last on the screen, where the block would push it off.
+    if (code::kHelp.Holds(game.inputNumber)) {
+      ShowHelpGuide();
+      if (AtTerminal())
+        continue;
+    } else if (code::kHint.Holds(game.inputNumber)) {
+      GiveHint(game, true);
+    }
+    return TitleChoice::kAgain;
+  }
 }
 
 }  // namespace

@@ -17,9 +17,11 @@ struct LineEditor {
 
 namespace {
 
-// The game prints its own prompt on the line above, so libedit shows none.
-const char* NoPrompt(EditLine*) {
-  return "";
+// The game asks its question on the line above; the line itself starts after the prompt mark.
+const char* Prompt(EditLine* edit) {
+  void* prompt = nullptr;
+  el_get(edit, EL_CLIENTDATA, &prompt);
+  return prompt != nullptr ? static_cast<const char*>(prompt) : "";
 }
 
 // Ctrl-D: on an empty line, end of input, without the "^D" that libedit would otherwise leave in
@@ -44,7 +46,7 @@ void LineEditorCloser::operator()(LineEditor* editor) const {
   std::default_delete<LineEditor>()(editor);
 }
 
-LineEditorPtr OpenLineEditor() {
+LineEditorPtr OpenLineEditor(const char* prompt) {
   // libedit decodes what is typed by the character set of the player's locale; in the default
   // "C" locale it would drop every non-ASCII character. Only the character set is taken: the
   // game's own lowercasing and matching do not depend on it.
@@ -62,7 +64,8 @@ LineEditorPtr OpenLineEditor() {
   history(past, &event, H_SETUNIQUE, 1);
 
   el_set(edit, EL_EDITOR, "emacs");
-  el_set(edit, EL_PROMPT, NoPrompt);
+  el_set(edit, EL_CLIENTDATA, const_cast<char*>(prompt));
+  el_set(edit, EL_PROMPT, Prompt);
   el_set(edit, EL_HIST, history, past);
   // The wide form keeps the names as given; the narrow el_set copies them and never frees them.
   el_wset(edit, EL_ADDFN, L"prismora-end-or-delete", L"End of input or delete", EndOrDelete);

@@ -16,8 +16,8 @@ struct LineEditorCloser {
 using LineEditorPtr = std::unique_ptr<LineEditor, LineEditorCloser>;
 
 // Sets up libedit on standard input and output, or returns null when it cannot. The caller
-// decides that both are terminals.
-LineEditorPtr OpenLineEditor();
+// decides that both are terminals. `prompt` (kept, not copied) is shown in front of each line.
+LineEditorPtr OpenLineEditor(const char* prompt);
 
 // Reads one line with editing, with the same treatment and bound as ReadLine; a non-empty line
 // goes into the history. Returns false at end of input (Ctrl-D on an empty line).

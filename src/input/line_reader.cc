@@ -5,6 +5,10 @@
 #endif
 
 bool ReadLine(LineReader& reader, std::string& line) {
+  if (reader.beforeLine != nullptr && !reader.beforeLine(reader.editor == nullptr)) {
+    line.clear();
+    return false;
+  }
 #ifdef PRISMORA_LINE_EDITING
   if (reader.editor != nullptr)
     return ReadEditedLine(*reader.editor, line);

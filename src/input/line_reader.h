@@ -16,6 +16,9 @@ struct LineEditor;
 struct LineReader {
   std::istream* in = nullptr;
   LineEditor* editor = nullptr;  // not owned; null: read `in`
+  // Called before each line is read, with whether the line editor is not in use; returning
+  // false ends the input. The terminal's StartPlayerLine, at a terminal.
+  bool (*beforeLine)(bool withoutEditor) = nullptr;
 };
 
 // Bytes kept of one line; anything past it is read and thrown away. One byte more than the

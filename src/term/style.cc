@@ -4,12 +4,12 @@
 #include <cctype>
 #include <cstddef>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
 
-struct ColouredName {
-  std::string_view name;  // lowercase: "Red Stone" and "a bright red stone" are the same thing
+struct Shades {
   const char* shade256;
   const char* basic;
 };
@@ -17,14 +17,29 @@ struct ColouredName {
 // 256-colour shades of middle brightness, so each keeps a contrast of about 3:1 or more against
 // black, dark grey, white and cream; a bright yellow would vanish on white, so the yellow is a
 // dark gold. In the eight colours the terminal's theme decides; orange has none of its own there
-// and takes the theme's yellow.
-constexpr ColouredName kColouredNames[] = {
-    {"red stone", "\x1b[38;5;196m", "\x1b[31m"},    {"yellow stone", "\x1b[38;5;136m", "\x1b[33m"},
-    {"blue stone", "\x1b[38;5;33m", "\x1b[34m"},    {"orange key", "\x1b[38;5;166m", "\x1b[33m"},
-    {"green key", "\x1b[38;5;28m", "\x1b[32m"},     {"purple key", "\x1b[38;5;134m", "\x1b[35m"},
-    {"orange light", "\x1b[38;5;166m", "\x1b[33m"}, {"green light", "\x1b[38;5;28m", "\x1b[32m"},
-    {"purple light", "\x1b[38;5;134m", "\x1b[35m"},
+// and takes the theme's yellow. In the order of Colour.
+constexpr Shades kShades[] = {
+    {"\x1b[38;5;196m", "\x1b[31m"},  // red
+    {"\x1b[38;5;136m", "\x1b[33m"},  // yellow
+    {"\x1b[38;5;33m", "\x1b[34m"},   // blue
+    {"\x1b[38;5;166m", "\x1b[33m"},  // orange
+    {"\x1b[38;5;28m", "\x1b[32m"},   // green
+    {"\x1b[38;5;134m", "\x1b[35m"},  // purple
 };
+
+// Lowercase, as the lines are searched.
+std::vector<ColouredName>& ColouredNames() {
+  static std::vector<ColouredName> names;
+  return names;
+}
+
+std::string Lowercase(std::string_view text) {
+  std::string lower(text);
+  for (char& byte : lower)
+    byte = static_cast<char>(std::tolower(static_cast<unsigned char>(byte)));
+  return lower;
+}
+
 constexpr char kColourOff[] = "\x1b[39m";
 constexpr char kBoldOn[] = "\x1b[1m";
 constexpr char kBoldOff[] = "\x1b[22m";
@@ -42,18 +57,18 @@ struct Insert {
 };
 
 void AddNames(std::string_view line, ColourDepth depth, std::vector<Insert>& inserts) {
-  std::string lower(line);
-  for (char& byte : lower)
-    byte = static_cast<char>(std::tolower(static_cast<unsigned char>(byte)));
-  for (const ColouredName& coloured : kColouredNames) {
+  const std::string lower = Lowercase(line);
+  for (const ColouredName& coloured : ColouredNames()) {
+    if (coloured.name.empty())
+      continue;
     for (std::size_t at = lower.find(coloured.name); at != std::string::npos;
          at = lower.find(coloured.name, at + 1)) {
       const std::size_t end = at + coloured.name.size();
       // Whole words only: "blue stones" is two stones, not the Blue Stone.
       if ((at > 0 && IsWordByte(lower[at - 1])) || (end < lower.size() && IsWordByte(lower[end])))
         continue;
-      inserts.push_back(
-          {at, true, depth == ColourDepth::k256 ? coloured.shade256 : coloured.basic});
+      const Shades& shades = kShades[static_cast<int>(coloured.colour)];
+      inserts.push_back({at, true, depth == ColourDepth::k256 ? shades.shade256 : shades.basic});
       inserts.push_back({end, false, kColourOff});
     }
   }
@@ -80,6 +95,12 @@ ColourDepth ChooseColourDepth(const char* noColor, const char* term, const char*
       std::strstr(term, "direct") != nullptr)
     return ColourDepth::k256;
   return ColourDepth::kBasic;
+}
+
+void SetColouredNames(std::vector<ColouredName> names) {
+  for (ColouredName& coloured : names)
+    coloured.name = Lowercase(coloured.name);
+  ColouredNames() = std::move(names);
 }
 
 void StyleLine(std::string_view line, ColourDepth depth, bool heading, std::string& out) {

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // How much colour the terminal is told to take.
 enum class ColourDepth {
@@ -14,8 +15,20 @@ enum class ColourDepth {
 // From the values of NO_COLOR, TERM and COLORTERM (null when unset).
 ColourDepth ChooseColourDepth(const char* noColor, const char* term, const char* colorTerm);
 
-// Appends `line` to `out` with escape sequences around what the story colours: the coloured
-// stones, keys and lights in their own colours, and, when `heading` is set, the line's text in
+// The colours the story gives its names. Each has its own shades here; which names take which
+// colour is the game's to say.
+enum class Colour { kRed, kYellow, kBlue, kOrange, kGreen, kPurple };
+
+struct ColouredName {
+  std::string name;  // found whatever its case, as whole words: "Red Stone", "a red stone"
+  Colour colour;
+};
+
+// The names StyleLine colours from now on, in place of those given before.
+void SetColouredNames(std::vector<ColouredName> names);
+
+// Appends `line` to `out` with escape sequences around what the story colours: the names given
+// to SetColouredNames in their colours, and, when `heading` is set, the line's text in
 // bold. The text itself is unchanged; with kNone nothing is added.
 void StyleLine(std::string_view line, ColourDepth depth, bool heading, std::string& out);
 

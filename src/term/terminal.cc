@@ -1,5 +1,7 @@
 #include "term/terminal.h"
 
+#include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -7,11 +9,13 @@
 #include <string>
 #include <string_view>
 
+#include "term/flow.h"
 #include "term/style.h"
 #include "term/wrap.h"
 
 #ifndef _WIN32
 #include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 #endif
 
@@ -38,23 +42,63 @@ WindowSize AskWindowSize() {
   return size;
 }
 
-// Holds what is written until the next flush (every std::endl of the game), then writes it wrapped
-// and coloured to the real standard output, line by line, at the width the terminal reports then:
-// one query and one write per message. A flush writes a partial line too; the column it ends at
-// carries over. Lines are styled whole, so a coloured name or a heading is never cut in two.
+// What the layer does besides wrapping and colouring.
+struct Features {
+  ColourDepth depth = ColourDepth::kNone;
+  bool cursorControl = false;  // clearing with escape sequences
+  bool player = false;         // a player types at this terminal: [more] stops and the prompt mark
+};
+
+// Holds what is written until the next flush (every std::endl of the game), then writes it flowed,
+// wrapped and coloured to the real standard output, line by line, at the size the terminal
+// reports then: one query and one write per message (more at a [more] stop). A flush writes a
+// partial line too; the column it ends at carries over. Lines are styled whole, so a coloured
+// name or a heading is never cut in two.
+//
+// A message's last line feed is held until the next message shows whether it falls inside a
+// paragraph (FlowParagraphs), or until the player types, the screen is cleared or the game ends.
 class TerminalBuffer final : public std::streambuf {
  public:
-  TerminalBuffer(std::streambuf* out, ColourDepth depth, bool cursorControl)
-      : out_(out), depth_(depth), cursorControl_(cursorControl) {}
+  TerminalBuffer(std::streambuf* out, Features features) : out_(out), features_(features) {}
 
   void MarkHeading() { headingFrom_ = pending_.size(); }
 
+  bool StartPlayerLine(bool markHere) {
+    sync();
+    ReleaseLineFeed();
+    Put();
+    if (ended_)
+      return false;
+    if (markHere && features_.player)
+      out_->sputn(kPromptMark, sizeof kPromptMark - 1);
+    out_->pubsync();
+    // The player's line ends with the line feed they type.
+    column_ = 0;
+    rows_ = 0;
+    return true;
+  }
+
+  bool MarksPlayerLine() const { return features_.player; }
+
+  void Finish() {
+    sync();
+    ReleaseLineFeed();
+    Put();
+    out_->pubsync();
+  }
+
   void Clear() {
     sync();
+    ReleaseLineFeed();
+    Put();
+    lineSoFar_.clear();
+    rows_ = 0;
+    if (ended_)
+      return;
     // Line feeds scroll the whole screen into the scrollback; the clear then leaves it alone
     // (no ESC[3J). A dumb terminal only gets the line feeds.
     std::string clear(static_cast<std::size_t>(AskWindowSize().rows), '\n');
-    if (cursorControl_)
+    if (features_.cursorControl)
       clear += "\x1b[H\x1b[2J";
     out_->sputn(clear.data(), static_cast<std::streamsize>(clear.size()));
     column_ = 0;
@@ -93,34 +137,142 @@ class TerminalBuffer final : public std::streambuf {
   void Write(std::size_t length) {
     if (length == 0)
       return;
-    const int width = AskWindowSize().columns;
+    size_ = AskWindowSize();
     const std::string_view text(pending_.data(), length);
+    // The line before goes in front, so the rule sees both sides of each line feed.
+    std::string context = lineSoFar_;
+    if (heldLineFeed_)
+      context += '\n';
+    const std::size_t before = context.size();
+    context.append(text);
+    const std::string flowed = FlowParagraphs(context);
     wrapped_.clear();
-    for (std::size_t start = 0; start < length;) {
-      const std::size_t lineEnd = text.find('\n', start);
-      const std::size_t end = lineEnd == std::string_view::npos ? length : lineEnd + 1;
-      const std::string_view line = text.substr(start, end - start);
+    // A joined line feed is a space in front of the text; a kept one goes out now.
+    std::string ready = heldLineFeed_ && flowed[before - 1] == ' ' ? " " : "";
+    const std::size_t shift = ready.size();
+    if (heldLineFeed_ && shift == 0) {
+      wrapped_ += '\n';
+      column_ = 0;
+    }
+    ready.append(flowed, before, std::string::npos);
+    heldLineFeed_ = ready.back() == '\n';
+    if (heldLineFeed_)
+      ready.pop_back();
+    // The line the next message's first line feed follows.
+    const std::size_t lastEnd = context.size() - (heldLineFeed_ ? 1 : 0);
+    // No line feed before it: npos + 1 is 0, the start.
+    const std::size_t lastStart = lastEnd == 0 ? 0 : context.rfind('\n', lastEnd - 1) + 1;
+    lineSoFar_ = context.substr(lastStart, lastEnd - lastStart);
+    const std::string_view lines = ready;
+    for (std::size_t start = 0; start < lines.size();) {
+      const std::size_t lineEnd = lines.find('\n', start);
+      const std::size_t end = lineEnd == std::string_view::npos ? lines.size() : lineEnd + 1;
+      const std::string_view line = lines.substr(start, end - start);
       // The heading is the first line with text written since the mark.
-      const bool heading = headingFrom_ != kNoHeading && end > headingFrom_ &&
+      const bool heading = headingFrom_ != kNoHeading && end > headingFrom_ + shift &&
                            line.find_first_not_of(" \n") != std::string_view::npos;
       if (heading)
         headingFrom_ = kNoHeading;
       styled_.clear();
-      StyleLine(line, depth_, heading, styled_);
-      WrapText(styled_, width, column_, wrapped_);
+      StyleLine(line, features_.depth, heading, styled_);
+      WrapText(styled_, size_.columns, column_, wrapped_);
       start = end;
     }
-    out_->sputn(wrapped_.data(), static_cast<std::streamsize>(wrapped_.size()));
+    Put();
     pending_.erase(0, length);
     if (headingFrom_ != kNoHeading)
       headingFrom_ = headingFrom_ > length ? headingFrom_ - length : 0;
   }
 
+  void ReleaseLineFeed() {
+    if (!heldLineFeed_)
+      return;
+    heldLineFeed_ = false;
+    lineSoFar_.clear();
+    wrapped_ += '\n';
+    column_ = 0;
+  }
+
+  // Writes what is wrapped, stopping at a [more] marker before anything that would scroll the
+  // first line written since the player's line off the window.
+  void Put() {
+    std::string_view rest = wrapped_;
+    while (!rest.empty() && !ended_) {
+      if (features_.player && rows_ >= size_.rows - 1)
+        WaitForKey();
+      if (ended_)
+        break;
+      const std::size_t lineEnd = rest.find('\n');
+      const std::size_t end = lineEnd == std::string_view::npos ? rest.size() : lineEnd + 1;
+      out_->sputn(rest.data(), static_cast<std::streamsize>(end));
+      if (lineEnd != std::string_view::npos)
+        ++rows_;
+      rest.remove_prefix(end);
+    }
+    wrapped_.clear();
+  }
+
+  // Shows the marker on the last row, waits for one key and erases the marker. Ctrl-D ends the
+  // game as at a prompt: nothing more is written, and no line is read.
+  void WaitForKey() {
+    std::string marker =
+        features_.depth == ColourDepth::kNone ? kMore : std::string("\x1b[2m") + kMore + "\x1b[22m";
+    out_->sputn(marker.data(), static_cast<std::streamsize>(marker.size()));
+    out_->pubsync();
+    const int key = ReadKey();
+    constexpr char kErase[] = "\r\x1b[K";
+    out_->sputn(kErase, sizeof kErase - 1);
+    rows_ = 0;
+    if (key == kEndOfInput)
+      ended_ = true;
+  }
+
+  static constexpr int kEndOfInput = -1;
+
+  // One key, read without echo; kEndOfInput for Ctrl-D or a closed input. Ctrl-C interrupts as it
+  // would at a prompt, once the terminal is back in its own mode.
+  static int ReadKey() {
+    termios saved{};
+    if (tcgetattr(STDIN_FILENO, &saved) != 0)
+      return ' ';
+    termios raw = saved;
+    raw.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);
+    raw.c_cc[VMIN] = 1;
+    raw.c_cc[VTIME] = 0;
+    tcsetattr(STDIN_FILENO, TCSANOW, &raw);
+    unsigned char key = 0;
+    ssize_t count;
+    do {
+      count = read(STDIN_FILENO, &key, 1);
+    } while (count < 0 && errno == EINTR);
+    if (count == 1 && key == '\x1b') {
+      // The rest of an arrow's or a function key's sequence, not what is typed after it.
+      raw.c_cc[VMIN] = 0;
+      raw.c_cc[VTIME] = 1;
+      tcsetattr(STDIN_FILENO, TCSANOW, &raw);
+      unsigned char rest[8];
+      while (read(STDIN_FILENO, rest, sizeof rest) > 0) {
+      }
+    }
+    tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+    if (count <= 0 || key == saved.c_cc[VEOF])
+      return kEndOfInput;
+    if (key == saved.c_cc[VINTR])
+      std::raise(SIGINT);
+    return key;
+  }
+
+  static constexpr char kMore[] = "[more]";
+
   std::streambuf* out_;
-  ColourDepth depth_;
-  bool cursorControl_;
+  Features features_;
+  WindowSize size_;
   std::size_t headingFrom_ = kNoHeading;  // where in pending_ the heading mark was made
   int column_ = 0;
+  int rows_ = 0;               // lines ended since the player's line, a clear or a [more] stop
+  bool ended_ = false;         // Ctrl-D at a [more] stop
+  bool heldLineFeed_ = false;  // the last message's line feed, not written yet
+  std::string lineSoFar_;      // the line before the held line feed, or the one still open
   std::string pending_;
   std::string styled_;
   std::string wrapped_;
@@ -137,9 +289,11 @@ TerminalOutput::TerminalOutput() {
     return;
   const char* term = std::getenv("TERM");
   const bool dumb = term != nullptr && std::strcmp(term, "dumb") == 0;
-  installed = new TerminalBuffer(
-      std::cout.rdbuf(), ChooseColourDepth(std::getenv("NO_COLOR"), term, std::getenv("COLORTERM")),
-      !dumb);
+  Features features;
+  features.depth = ChooseColourDepth(std::getenv("NO_COLOR"), term, std::getenv("COLORTERM"));
+  features.cursorControl = !dumb;
+  features.player = !dumb && isatty(STDIN_FILENO);
+  installed = new TerminalBuffer(std::cout.rdbuf(), features);
   original = std::cout.rdbuf(installed);
   installedHere_ = true;
 #endif
@@ -148,7 +302,7 @@ TerminalOutput::TerminalOutput() {
 TerminalOutput::~TerminalOutput() {
   if (!installedHere_)
     return;
-  std::cout.flush();
+  installed->Finish();
   std::cout.rdbuf(original);
   delete installed;
   installed = nullptr;
@@ -164,4 +318,16 @@ bool ClearTerminal() {
     return false;
   installed->Clear();
   return true;
+}
+
+bool AtTerminal() {
+  return installed != nullptr;
+}
+
+bool StartPlayerLine(bool markHere) {
+  return installed == nullptr || installed->StartPlayerLine(markHere);
+}
+
+const char* PromptMark() {
+  return installed != nullptr && installed->MarksPlayerLine() ? kPromptMark : "";
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "term/char_width.h"
+
 namespace {
 
 constexpr char kEscape = '\x1b';
@@ -29,17 +31,16 @@ std::size_t UnitLength(std::string_view text, std::size_t at) {
     }
     return end - at;
   }
-  while (end < text.size() && InRange(text[end], 0x80, 0xbf))
-    ++end;
-  return end - at;
+  std::size_t length = 1;
+  DecodeAt(text, at, length);
+  return length;
 }
 
-// Columns the unit takes: none for control bytes and escape sequences, one for a character.
+// Columns the unit takes: none for control bytes and escape sequences, and as the terminal
+// shows a character: two for a wide one, none for a combining mark.
 int UnitColumns(std::string_view text, std::size_t at) {
-  const char byte = text[at];
-  if (InRange(byte, 0x00, 0x1f) || byte == '\x7f' || InRange(byte, 0x80, 0xbf))
-    return 0;
-  return 1;
+  std::size_t length = 1;
+  return CharColumns(DecodeAt(text, at, length));
 }
 
 // Writes one word that may be wider than the room left on the line: a unit that would pass the

@@ -11,8 +11,9 @@
 //
 // The text's own line feeds stay. A line's leading spaces (the paragraph indent) stay, shortened
 // only as far as the first word needs to fit; the spaces where a line is broken are dropped, and
-// the wrapped line continues at the left margin. Width counts characters, not bytes: one column
-// per UTF-8 character, none for an escape sequence or another control byte.
+// the wrapped line continues at the left margin. Width counts columns as the terminal shows them
+// (CharColumns): two for a wide character, none for a combining mark, an escape sequence or
+// another control byte; a wide character that would pass the edge starts the next line.
 void WrapText(std::string_view text, int width, int& column, std::string& out);
 
 #endif  // PRISMORA_TERM_WRAP_H_
