@@ -11,9 +11,6 @@ if(NOT PRISMORA_GZIP)
   return()
 endif()
 
-# Bind all symbols at start, so the whole GOT can be read-only, as in Debian's own packages.
-target_link_options(prismora PRIVATE LINKER:-z,now)
-
 set(PRISMORA_PACKAGE_MAINTAINER "Prismora Dev <dev@prismora.invalid>"
     CACHE STRING "Maintainer field of the Debian package")
 
