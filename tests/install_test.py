@@ -4,13 +4,13 @@
     install_test.py prefix|deb BUILD_DIR CMAKE CPACK VERSION LINE_EDITING DPKG_BUILDFLAGS (ON|OFF)
 
 prefix: `cmake --install` into a fresh prefix whose name has a space. deb: `cpack -G DEB`, its
-control fields, lintian, `dpkg -x` into a temporary root, hardening-check on the game. Either
-way the files installed must be those of the sources, and from a directory without a response
-file, `prismora` on the PATH and a link to the launcher must each play a transcript exactly and
-leave that directory empty; the launcher must answer --help, --version and wrong arguments at
-once.
+control fields, lintian, `dpkg -x` into a temporary root, hardening-check on the game, and a
+second package made a second later that must be the same bytes. Either way the files installed
+must be those of the sources, and from a directory without a response file, `prismora` on the
+PATH and a link to the launcher must each play a transcript exactly and leave that directory
+empty; the launcher must answer --help, --version and wrong arguments at once.
 """
-import glob, gzip, os, pathlib, re, shutil, subprocess, sys, tempfile
+import glob, gzip, os, pathlib, re, shutil, subprocess, sys, tempfile, time
 
 import transcript
 from game_harness import HERE, report, require, skip_without
@@ -77,10 +77,10 @@ def hardening(game):
 
 def package(work, build, cpack, version, line_editing, dpkg_buildflags):
     """Builds the package, checks its control fields, lintian's verdict and the game's hardening,
-    unpacks it."""
+    unpacks it; then builds it again and compares."""
     for tool, debian_package in (("dpkg-deb", "dpkg"), ("dpkg-shlibdeps", "dpkg-dev")):
         skip_without(tool, debian_package)
-    deb = make_package(cpack, build, work, version)
+    deb, made = make_package(cpack, build, work, version), time.time()
     fields = run("dpkg-deb", "--field", deb, "Package", "Version", "Section", "Depends")
     # Depends is computed from the binary, so it names each library with a version.
     wanted = ["^Package: prismora$", f"^Version: {re.escape(version)}$", "^Section: games$"]
@@ -102,6 +102,11 @@ def package(work, build, cpack, version, line_editing, dpkg_buildflags):
                          "dpkg-buildflags (a sanitizer build, or PRISMORA_DPKG_BUILDFLAGS=OFF)")
     else:
         hardening(os.path.join(work, "root", DEB_GAME))
+    # Made in a later second, and with a changelog written again, a second package must still
+    # be the same bytes: nothing in it may carry the time it was made.
+    while time.time() < int(made) + 1:
+        time.sleep(0.1)
+    run("cmp", deb, make_package(cpack, build, os.path.join(work, "again"), version))
 
 
 def through_launcher(bin_dir, work, version):
