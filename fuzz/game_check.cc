@@ -2,41 +2,23 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <iostream>
 #include <optional>
 #include <sstream>
-#include <type_traits>
 #include <vector>
 
 #include "fuzz_support.h"
 #include "game/game.h"
+#include "game/undo.h"
 #include "input/match_response.h"
 #include "input/response_codes.h"
 #include "text/console.h"
 
 namespace {
 
-// Everything the story is made of.
-struct Snapshot {
-  World world;
-  StoryFlags flags;
-};
-static_assert(std::has_unique_object_representations_v<StoryFlags>,
-              "StoryFlags is compared byte for byte");
-
-Snapshot Take(const Game& game) {
-  return {game.world, game.flags};
-}
-
-bool SameStory(const Snapshot& a, const Snapshot& b) {
-  if (a.world.location != b.world.location || a.world.inventory != b.world.inventory)
-    return false;
-  for (std::size_t i = 0; i < kRoomCount; ++i) {
-    if (a.world.rooms[i].items != b.world.rooms[i].items)
-      return false;
-  }
-  return std::memcmp(&a.flags, &b.flags, sizeof(StoryFlags)) == 0;
+// Undo must give back all of it, the hint's memory and the way back included.
+bool SameMoment(const Moment& a, const Moment& b) {
+  return SameStory(a, b) && a.hintSituation == b.hintSituation && a.cameFrom == b.cameFrom;
 }
 
 // The same lines with every help and hint token turned into c7, a line without meaning.
@@ -76,6 +58,7 @@ std::string CheckGame(const std::string& lines) {
 
   const auto position = [&in] { return in.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in); };
   const long stepLimit = 2 * static_cast<long>(std::count(lines.begin(), lines.end(), '\n')) + 10;
+  std::vector<Moment> moves;  // the moment before each move the game took, as seen from here
   std::string problem;
   std::optional<int> status;
   for (long step = 1; !status && problem.empty(); ++step) {
@@ -83,12 +66,28 @@ std::string CheckGame(const std::string& lines) {
       problem = "the game keeps going without reading input";
       break;
     }
-    const Snapshot before = Take(game);
+    const Moment before = MomentOf(game);
+    const std::size_t depth = game.undo.size();
     status = PlayStep(game, point);
-    const Snapshot after = Take(game);
+    const Moment after = MomentOf(game);
+    if (game.undo.size() == depth + 1) {
+      moves.push_back(before);
+    } else if (game.undo.size() + 1 == depth) {
+      if (moves.empty() || !SameMoment(after, moves.back()))
+        problem = "undo did not restore the moment before the move";
+      else
+        moves.pop_back();
+    } else if (game.undo.size() != depth) {
+      problem = "one step changed the undo history by more than one move";
+    }
     if (twinLines != lines) {
       const std::optional<int> twinStatus = PlayStep(twin, twinPoint);
-      if (twinStatus != status || !SameStory(Take(twin), after) ||
+      Moment twinAfter = MomentOf(twin);
+      // At the yard's one-time screen a hint shows the yard first, which the twin does a turn
+      // later.
+      if (Shown(after.flags, after.world.location))
+        Shown(twinAfter.flags, after.world.location) = true;
+      if (twinStatus != status || !SameStory(twinAfter, after) ||
           twinPoint.passStarted != point.passStarted || twinPoint.nextLoop != point.nextLoop)
         problem = "help or a hint changed the game";
     }

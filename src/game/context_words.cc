@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "game/places.h"
+#include "game/room_script.h"
 #include "input/response_codes.h"
 #include "items/item_actions.h"
 #include "items/items_by_kind.h"
@@ -37,6 +38,45 @@ ContextAnswer GoTo(Game& game, const Place& place) {
   return {true, std::nullopt};
 }
 
+// The way out that leads to the room the player came from: the same way back, locks and all.
+ContextAnswer GoBack(const Game& game) {
+  if (game.cameFrom) {
+    for (Direction way : kDirections) {
+      if (game.world.Here().Way(way) == game.cameFrom)
+        return {true, way};
+    }
+  }
+  Say(Text::kNoWayBack);
+  return {true, std::nullopt};
+}
+
+// The one way out, or which of them.
+ContextAnswer Leave(const Game& game) {
+  std::vector<Direction> ways;
+  for (Direction way : kDirections) {
+    if (game.world.Here().Way(way))
+      ways.push_back(way);
+  }
+  if (ways.size() == 1)
+    return {true, ways[0]};
+  std::vector<std::string> names;
+  for (Direction way : ways)
+    names.push_back(Fill(DataOf(way).name));
+  Say(Text::kWhichWay, {ListOf(names)});
+  return {true, std::nullopt};
+}
+
+// A door, a lock or a key: the room's guarded way, tried as walking through it would.
+ContextAnswer OpenDoor(const Game& game) {
+  const RoomScript* room = ScriptOf(game.world.location);
+  for (Direction way : kDirections) {
+    if (room != nullptr && room->guards[IndexOf(way)] != nullptr)
+      return {true, way};
+  }
+  Say(Text::kNoLockHere);
+  return {true, std::nullopt};
+}
+
 }  // namespace
 
 void ShowWaysOut(const Game& game) {
@@ -55,9 +95,15 @@ ContextAnswer AnswerInContext(Game& game) {
   const std::int32_t c = game.inputNumber;
   if (const Place* place = FindPlace(c))
     return GoTo(game, *place);
+  if (code::kGoBack.Holds(c))
+    return GoBack(game);
+  if (code::kLeave.Holds(c))
+    return Leave(game);
+  if (code::kOpenDoor.Holds(c))
+    return OpenDoor(game);
   if (code::kWaysOut.Holds(c)) {
     ShowWaysOut(game);
-  } else if (code::kUseStones.Holds(c)) {
+  } else if (code::kUseStones.Holds(c) || code::kOneStone.Holds(c)) {
     // Rooms with a light have taken these words already.
     Say(Text::kNothingForStones);
   } else if (code::kTakeKeyByKind.Holds(c)) {

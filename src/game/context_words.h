@@ -13,8 +13,9 @@ struct ContextAnswer {
   std::optional<Direction> way;
 };
 
-// Words whose meaning depends on where the player stands: the ways out, a place by name, an item
-// named by its kind, the red stone, the stones named without colours where no light takes them.
+// Words whose meaning depends on where the player stands: the ways out, going back, leaving, the
+// room's locked door, a place by name, an item named by its kind, the red stone, the stones named
+// (or one stone) where no light takes them.
 // Says what there is to say; `handled` is false for every other code.
 ContextAnswer AnswerInContext(Game& game);
 

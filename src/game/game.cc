@@ -20,6 +20,8 @@ TitleChoice ShowTitleOnce(Game& game) {
     if (!ReadLine(*game.input, game.PlayerInput))
       return TitleChoice::kQuit;
     game.inputNumber = MatchResponse(game.PlayerInput);
+    if (!RepeatIfAgain(game))
+      return TitleChoice::kAgain;
     if (code::kStart.Holds(game.inputNumber))
       return TitleChoice::kStart;
     if (code::kQuit.Holds(game.inputNumber))
@@ -32,6 +34,10 @@ TitleChoice ShowTitleOnce(Game& game) {
         continue;
     } else if (code::kHint.Holds(game.inputNumber)) {
       GiveHint(game, true);
+    } else if (code::kUndo.Holds(game.inputNumber)) {
+      Say(Text::kNothingToUndo);
+    } else if (code::kSaveOrScore.Holds(game.inputNumber)) {
+      Say(Text::kNoSaving);
     }
     return TitleChoice::kAgain;
   }

@@ -5,10 +5,19 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "game/story_flags.h"
 #include "input/line_reader.h"
 #include "world/world.h"
+
+// What undo takes back: everything a move can change.
+struct Moment {
+  World world;
+  StoryFlags flags;
+  std::string hintSituation;
+  std::optional<RoomId> cameFrom;
+};
 
 // The whole state of one play: owned by RunGame and handed to the room loops it runs. The room
 // whose loop runs is the one the player stands in, world.location.
@@ -22,6 +31,12 @@ struct Game {
   // The situation the last hint was given in (hints.h), so that asking again gets the plain
   // words. Not a story fact: nothing the rooms do reads it.
   std::string hintSituation;
+  // The room the player last walked out of, for "go back"; none before the first move.
+  std::optional<RoomId> cameFrom;
+  // The moment before each move, latest last: "undo" goes back one (src/game/undo.h).
+  std::vector<Moment> undo;
+  // The last line typed that was not "again", which "again" types once more.
+  std::optional<std::string> lastLine;
 
   LineReader* input;
   bool inputEnded = false;  // no more lines will come: the game ends quietly

@@ -6,6 +6,8 @@
 #include "game/help_guide.h"
 #include "game/hints.h"
 #include "game/rules.h"
+#include "game/sights.h"
+#include "game/undo.h"
 #include "input/match_response.h"
 #include "input/response_codes.h"
 #include "items/item_actions.h"
@@ -28,21 +30,17 @@ void ShowEntry(Game& game, const RoomScript& room) {
     ClearScreen();
     here.PrintName();
     Say(*room.interludeText);
-  } else if (!Shown(flags, room.id)) {
+  } else if (!Shown(flags, room.id) && !Visited(flags, room.id)) {
     ClearScreen();
     here.PrintName();
-    if (!Visited(flags, room.id)) {
-      here.PrintDescription();
-      SayAll(room.firstVisitTexts);
-      if (room.firstVisitSets != nullptr)
-        flags.*room.firstVisitSets = true;
-      Visited(flags, room.id) = true;
-    } else {
-      here.PrintReturnText();
-      if (room.returnNote && !Has(flags, *room.returnNoteUntilHas))
-        Say(*room.returnNote);
-    }
+    here.PrintDescription();
+    SayAll(room.firstVisitTexts);
+    if (room.firstVisitSets != nullptr)
+      flags.*room.firstVisitSets = true;
+    Visited(flags, room.id) = true;
     Shown(flags, room.id) = true;
+  } else if (!Shown(flags, room.id)) {
+    ShowRoom(game, room, true);
   }
   if (room.interlude != nullptr)
     flags.*room.interlude = false;
@@ -83,9 +81,9 @@ bool ReactAtLight(Game& game, const ColourLight& light) {
   const std::int32_t c = game.inputNumber;
   const bool bothStones = Has(game.flags, light.stone1) && Has(game.flags, light.stone2);
   if (light.examineCode.Holds(c)) {
-    Say(*light.examineText);
-    if (bothStones)
-      Say(*light.examineStonesHint);
+    LookAtLight(game, light);
+  } else if (code::kOneStone.Holds(c)) {
+    Say(Text::kOneStoneAlone);
   } else if (light.stonesCode.Holds(c) || code::kUseStones.Holds(c)) {
     if (bothStones) {
       GiveItem(game, light.stonesText, light.key);
@@ -102,12 +100,22 @@ bool ReactAtLight(Game& game, const ColourLight& light) {
   return true;
 }
 
+// Words the game took on beyond the story's own: said at the yard's one-time screen, their
+// answer comes below the yard itself, which would otherwise clear it away on the next turn.
+bool ShowsRoomFirst(std::int32_t c) {
+  return code::kHint.Holds(c) || code::kSaveOrScore.Holds(c) || code::kGoBack.Holds(c) ||
+         code::kLeave.Holds(c) || code::kOpenDoor.Holds(c) || code::kOneStone.Holds(c) ||
+         IsLookAt(c);
+}
+
 void React(Game& game, const RoomScript& room) {
   for (const CodeAlias& alias : room.aliases) {
     if (alias.words.Holds(game.inputNumber))
       game.inputNumber = alias.code.first;
   }
   const std::int32_t c = game.inputNumber;
+  if (ShowsRoomFirst(c) && !Shown(game.flags, room.id))
+    ShowRoom(game, room, true);
   if (const std::optional<Direction> way = DirectionOfCode(c)) {
     TryWay(game, room, *way);
   } else if (code::kLook.Holds(c)) {
@@ -121,10 +129,13 @@ void React(Game& game, const RoomScript& room) {
   } else if (code::kHelp.Holds(c)) {
     ShowHelpGuide();
   } else if (code::kHint.Holds(c)) {
-    // Not shown yet means the head-outside screen: the room clears it on the next turn.
-    GiveHint(game, Shown(game.flags, room.id));
+    GiveHint(game, true);
+  } else if (code::kSaveOrScore.Holds(c)) {
+    Say(Text::kNoSaving);
   } else if (room.light != nullptr && ReactAtLight(game, *room.light)) {
     // the light has answered
+  } else if (LookCloser(game, room)) {
+    // a closer look has answered
   } else if (const ContextAnswer answer = AnswerInContext(game); answer.handled) {
     if (answer.way)
       TryWay(game, room, *answer.way);
@@ -136,6 +147,7 @@ void React(Game& game, const RoomScript& room) {
 }  // namespace
 
 void PlayRoomTurn(Game& game, const RoomScript& room) {
+  const Moment start = MomentOf(game);
   ShowEntry(game, room);
   Say(Text::kPrompt);
   if (!ReadLine(*game.input, game.PlayerInput)) {
@@ -145,10 +157,53 @@ void PlayRoomTurn(Game& game, const RoomScript& room) {
   if (room.seedsBeforeMatching)
     SeedItems(game, room);
   game.inputNumber = MatchResponse(game.PlayerInput);
+  if (!RepeatIfAgain(game))
+    return;
+  if (code::kUndo.Holds(game.inputNumber)) {
+    UndoLastMove(game);
+    return;
+  }
   if (!room.seedsBeforeMatching)
     SeedItems(game, room);
   ScanInventory(game.world, game.flags, room);
+  // Only a reaction that changes the story is a move to take back; the moment kept is the one
+  // before the turn, so undo shows the room again as the player found it.
+  const Moment beforeReaction = MomentOf(game);
   React(game, room);
+  if (!SameStory(beforeReaction, MomentOf(game)))
+    game.undo.push_back(start);
+  if (game.world.location != room.id)
+    game.cameFrom = room.id;
+}
+
+bool RepeatIfAgain(Game& game) {
+  if (code::kAgain.Holds(game.inputNumber)) {
+    if (!game.lastLine) {
+      Say(Text::kNothingToRepeat);
+      return false;
+    }
+    game.PlayerInput = *game.lastLine;
+    game.inputNumber = MatchResponse(game.PlayerInput);
+  }
+  game.lastLine = game.PlayerInput;
+  return true;
+}
+
+void ShowRoom(Game& game, const RoomScript& room, bool clear) {
+  if (clear)
+    ClearScreen();
+  const Room& here = game.world.At(room.id);
+  here.PrintName();
+  here.PrintReturnText();
+  if (room.returnNote && !Has(game.flags, *room.returnNoteUntilHas))
+    Say(*room.returnNote);
+  Shown(game.flags, room.id) = true;
+}
+
+void LookAtLight(const Game& game, const ColourLight& light) {
+  Say(*light.examineText);
+  if (Has(game.flags, light.stone1) && Has(game.flags, light.stone2))
+    Say(*light.examineStonesHint);
 }
 
 void GiveItem(Game& game, Text line, ItemId item) {

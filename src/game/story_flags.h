@@ -28,6 +28,9 @@ struct StoryFlags {
 inline bool& Shown(StoryFlags& flags, RoomId room) {
   return flags.shown[static_cast<std::size_t>(room)];
 }
+inline bool Shown(const StoryFlags& flags, RoomId room) {
+  return flags.shown[static_cast<std::size_t>(room)];
+}
 inline bool& Visited(StoryFlags& flags, RoomId room) {
   return flags.visited[static_cast<std::size_t>(room)];
 }
