@@ -37,6 +37,8 @@ struct Game {
   std::vector<Moment> undo;
   // The last line typed that was not "again", which "again" types once more.
   std::optional<std::string> lastLine;
+  // Said after the room the next turn shows, which would otherwise clear it off the screen.
+  std::optional<Text> afterEntry;
 
   LineReader* input;
   bool inputEnded = false;  // no more lines will come: the game ends quietly

@@ -44,6 +44,10 @@ void ShowEntry(Game& game, const RoomScript& room) {
   }
   if (room.interlude != nullptr)
     flags.*room.interlude = false;
+  if (game.afterEntry) {
+    Say(*game.afterEntry);
+    game.afterEntry.reset();
+  }
 }
 
 // Puts the room's items down once per game.

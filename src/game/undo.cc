@@ -38,8 +38,12 @@ void UndoLastMove(Game& game) {
   }
   Restore(game, game.undo.back());
   game.undo.pop_back();
-  Say(Text::kUndone);
-  // A room not on screen at that moment is shown by the next turn, as on any arrival.
-  if (Shown(game.flags, game.world.location))
+  // A room not on screen at that moment is shown by the next turn, as on any arrival, on a clear
+  // screen: the note waits until after it.
+  if (Shown(game.flags, game.world.location)) {
     ShowRoom(game, *ScriptOf(game.world.location), false);
+    Say(Text::kUndone);
+  } else {
+    game.afterEntry = Text::kUndone;
+  }
 }
