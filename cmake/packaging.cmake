@@ -11,9 +11,6 @@ if(NOT PRISMORA_GZIP)
   return()
 endif()
 
-# Bind all symbols at start, so the whole GOT can be read-only, as in Debian's own packages.
-target_link_options(prismora PRIVATE LINKER:-z,now)
-
 set(PRISMORA_PACKAGE_MAINTAINER "Prismora Dev <dev@prismora.invalid>"
     CACHE STRING "Maintainer field of the Debian package")
 
@@ -25,18 +22,23 @@ set(deb_files ${CMAKE_CURRENT_BINARY_DIR}/deb)
 
 prismora_launcher(${deb_files}/prismora ${deb_launcher_dir} ${deb_game_dir} ${deb_data_dir})
 
-string(TIMESTAMP PRISMORA_PACKAGE_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${PRISMORA_PACKAGE_MAINTAINER}")
-configure_file(packaging/changelog.in ${deb_files}/changelog @ONLY)
 # gzip -9n, as Debian wants: best compression, and no name or time stamp inside.
-add_custom_command(OUTPUT ${deb_files}/prismora.6.gz ${deb_files}/changelog.gz
+add_custom_command(OUTPUT ${deb_files}/prismora.6.gz
   COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/man/prismora.6 ${deb_files}/prismora.6
   COMMAND ${PRISMORA_GZIP} -9nf ${deb_files}/prismora.6
-  COMMAND ${PRISMORA_GZIP} -9nkf ${deb_files}/changelog
-  DEPENDS ${PROJECT_SOURCE_DIR}/man/prismora.6 ${deb_files}/changelog
+  DEPENDS ${PROJECT_SOURCE_DIR}/man/prismora.6
   VERBATIM)
-add_custom_target(prismora_deb_files ALL
-  DEPENDS ${deb_files}/prismora.6.gz ${deb_files}/changelog.gz)
+add_custom_target(prismora_deb_files ALL DEPENDS ${deb_files}/prismora.6.gz)
+
+# The package's date (its changelog's, and every file time in the archive) is worked out each
+# time cpack runs: SOURCE_DATE_EPOCH, or the last commit's time. cmake/cpack_deb.cmake writes the
+# changelog; these CPACK_PRISMORA_ variables carry what it needs into CPackConfig.cmake.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack_deb.cmake)
+set(CPACK_PRISMORA_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+set(CPACK_PRISMORA_DEB_FILES ${deb_files})
+set(CPACK_PRISMORA_GZIP ${PRISMORA_GZIP})
+set(CPACK_PRISMORA_HAVE_LIBEDIT ${PRISMORA_HAVE_LIBEDIT})
 
 set(deb_rule COMPONENT deb EXCLUDE_FROM_ALL)
 install(TARGETS prismora RUNTIME DESTINATION ${deb_game_dir} ${deb_rule})
@@ -47,14 +49,6 @@ install(FILES packaging/copyright ${deb_files}/changelog.gz DESTINATION ${deb_do
         ${deb_rule})
 install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides
         RENAME prismora ${deb_rule})
-
-# Players at a terminal expect line editing; say so when a package is made without it.
-if(NOT PRISMORA_HAVE_LIBEDIT)
-  file(WRITE ${deb_files}/no_line_editing.cmake "message(WARNING \"This build has no line \
-editing (libedit-dev or pkg-config missing, or PRISMORA_LINE_EDITING=OFF), and neither will \
-its package.\")\n")
-  set(CPACK_PROJECT_CONFIG_FILE ${deb_files}/no_line_editing.cmake)
-endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME prismora)

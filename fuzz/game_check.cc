@@ -2,45 +2,23 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <iostream>
 #include <optional>
 #include <sstream>
-#include <type_traits>
 #include <vector>
 
 #include "fuzz_support.h"
 #include "game/game.h"
+#include "game/undo.h"
 #include "input/match_response.h"
 #include "input/response_codes.h"
+#include "text/console.h"
 
 namespace {
 
-// Everything the story is made of.
-struct Snapshot {
-  std::vector<std::vector<std::string>> roomItems;
-  std::vector<std::string> inventory;
-  StoryFlags flags;
-  std::string room;  // the identifier of the room the player stands in
-};
-static_assert(std::has_unique_object_representations_v<StoryFlags>,
-              "StoryFlags is compared byte for byte");
-
-Snapshot Take(const Game& game) {
-  Snapshot shot;
-  for (const auto& room : game.world.rooms) {
-    shot.roomItems.push_back(room->items);
-  }
-  shot.inventory = game.world.inventory;
-  shot.flags = game.flags;
-  const char* id = RoomIdOf(game.world, game.world.location);
-  shot.room = id != nullptr ? id : "";
-  return shot;
-}
-
-bool SameStory(const Snapshot& a, const Snapshot& b) {
-  return a.room == b.room && a.inventory == b.inventory && a.roomItems == b.roomItems &&
-         std::memcmp(&a.flags, &b.flags, sizeof(StoryFlags)) == 0;
+// Undo must give back all of it, the hint's memory and the way back included.
+bool SameMoment(const Moment& a, const Moment& b) {
+  return SameStory(a, b) && a.hintSituation == b.hintSituation && a.cameFrom == b.cameFrom;
 }
 
 // The same lines with every help and hint token turned into c7, a line without meaning.
@@ -65,7 +43,8 @@ std::string WithoutHelpAndHints(const std::string& lines) {
 
 std::string CheckGame(const std::string& lines) {
   NullBuffer sink;
-  std::streambuf* const saved = std::cout.rdbuf(&sink);
+  std::ostream nowhere(&sink);
+  const ConsoleRedirect quiet(nowhere, nowhere);
   std::istringstream in(lines);
   LineReader reader{&in};
   Game game(reader);
@@ -79,6 +58,7 @@ std::string CheckGame(const std::string& lines) {
 
   const auto position = [&in] { return in.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in); };
   const long stepLimit = 2 * static_cast<long>(std::count(lines.begin(), lines.end(), '\n')) + 10;
+  std::vector<Moment> moves;  // the moment before each move the game took, as seen from here
   std::string problem;
   std::optional<int> status;
   for (long step = 1; !status && problem.empty(); ++step) {
@@ -86,26 +66,36 @@ std::string CheckGame(const std::string& lines) {
       problem = "the game keeps going without reading input";
       break;
     }
-    const Snapshot before = Take(game);
+    const Moment before = MomentOf(game);
+    const std::size_t depth = game.undo.size();
     status = PlayStep(game, point);
-    const Snapshot after = Take(game);
-    if (after.room.empty()) {
-      problem = "location is not one of the twelve rooms";
-    } else if (game.currentRoom != after.room) {
-      problem = "currentRoom does not name the room the player stands in";
+    const Moment after = MomentOf(game);
+    if (game.undo.size() == depth + 1) {
+      moves.push_back(before);
+    } else if (game.undo.size() + 1 == depth) {
+      if (moves.empty() || !SameMoment(after, moves.back()))
+        problem = "undo did not restore the moment before the move";
+      else
+        moves.pop_back();
+    } else if (game.undo.size() != depth) {
+      problem = "one step changed the undo history by more than one move";
     }
-    if (problem.empty() && twinLines != lines) {
+    if (twinLines != lines) {
       const std::optional<int> twinStatus = PlayStep(twin, twinPoint);
-      if (twinStatus != status || !SameStory(Take(twin), after) ||
+      Moment twinAfter = MomentOf(twin);
+      // At the yard's one-time screen a hint shows the yard first, which the twin does a turn
+      // later.
+      if (Shown(after.flags, after.world.location))
+        Shown(twinAfter.flags, after.world.location) = true;
+      if (twinStatus != status || !SameStory(twinAfter, after) ||
           twinPoint.passStarted != point.passStarted || twinPoint.nextLoop != point.nextLoop)
         problem = "help or a hint changed the game";
     }
     if (!problem.empty()) {
       problem = "step " + std::to_string(step) + ", code " + std::to_string(game.inputNumber) +
-                " in " + before.room + ": " + problem;
+                " in " + TextsOf(before.world.location).place + ": " + problem;
     }
   }
-  std::cout.rdbuf(saved);
   if (problem.empty() && *status != 0)
     problem = "the game ended with status " + std::to_string(*status);
   if (problem.empty() && position() != static_cast<std::streamoff>(lines.size()) &&

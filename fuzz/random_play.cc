@@ -21,8 +21,8 @@ namespace {
 constexpr int kWalkthrough[] = {2,  10, 17, 130, 24, 121, 139, 10, 17,  17, 273, 31,  10, 148, 269,
                                 24, 31, 31, 31,  31, 283, 17,  10, 279, 24, 17,  240, 10, 10};
 
-// Draws the lines of one game: often a stretch of the walkthrough, then codes with a meaning,
-// any line of the file, and empty or overlong lines. Random bytes are the fuzzers' part.
+// Draws the lines of one game: often a stretch of the walkthrough, then undo and codes with a
+// meaning, any line of the file, and empty or overlong lines. Random bytes are the fuzzers' part.
 class Player {
  public:
   explicit Player(std::uint64_t seed) : rng_(seed) {}
@@ -39,7 +39,9 @@ class Player {
     const int count = Chance(0.1) ? Uniform(0, 200) : Uniform(0, 25);
     for (int i = 0; i < count; ++i) {
       const double kind = std::uniform_real_distribution<double>(0, 1)(rng_);
-      if (kind < 0.65) {
+      if (kind < 0.08) {
+        out += Token(code::kUndo.first);  // often enough to take back several moves in a row
+      } else if (kind < 0.65) {
         const CodeMeaning& meaning =
             kCodeMeanings[Uniform(0, static_cast<int>(std::size(kCodeMeanings)) - 1)];
         out += Token(Uniform(meaning.codes.first, meaning.codes.last));

@@ -32,9 +32,8 @@ def play(game, work):
             raise Failure(f"{line!r} was not understood, after {commands}")
         return out.seen[start:].decode()
 
-    def hint():  # one that a room's clear (a form feed in a pipe) wiped does not count
-        shown = type_line("hint")
-        return type_line("hint") if "\f" in shown else shown
+    def hint():  # also at the yard's one-time screen, where it comes below the yard
+        return type_line("hint")
     out.wait(lambda: out.seen.endswith(WAITING), "the title")
     while not out.ended and len(commands) < 60:
         nudge, plain = hint(), hint()

@@ -1,51 +1,55 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "items/item_actions.h"
+#include "text/console.h"
 #include "world/world.h"
 
 namespace {
 
-using Items = std::vector<std::string>;
+using I = ItemId;
+using Items = std::vector<I>;
 
 class ItemsTest : public testing::Test {
  protected:
   // Runs one item action and returns what it printed.
   std::string Act(std::int32_t inputNumber) {
-    testing::internal::CaptureStdout();
+    std::ostringstream out;
+    const ConsoleRedirect capture(out, out);
     HandleItemAction(world_, inputNumber);
-    return testing::internal::GetCapturedStdout();
+    return out.str();
   }
-  Items& Here() { return world_.location->items; }
+  Items& Here() { return world_.Here().items; }
 
   World world_;
 };
 
 // The four messages, "a Orange Key" included, and what moves where.
 TEST_F(ItemsTest, TakeAndDropMoveOneEntryWithTheirMessages) {
-  Here() = {"Lantern", "Orange Key"};
+  Here() = {I::kShedKey, I::kOrangeKey};
   EXPECT_EQ(Act(157), "\nThe Orange Key was added to your inventory.\n");
-  EXPECT_EQ(world_.inventory, Items{"Orange Key"});
+  EXPECT_EQ(world_.inventory, Items{I::kOrangeKey});
   EXPECT_EQ(Act(164), "\nThere isn't a Orange Key in here.\n");
   EXPECT_EQ(Act(210), "\nYou dropped the Orange Key.\n");
-  EXPECT_EQ(Here(), (Items{"Lantern", "Orange Key"}));
+  EXPECT_EQ(Here(), (Items{I::kShedKey, I::kOrangeKey}));
   EXPECT_EQ(Act(205), "\nThere isn't a Orange Key in your inventory.\n");
   EXPECT_EQ(Act(120), "");  // between the ranges: nothing at all
-  EXPECT_EQ(Here(), (Items{"Lantern", "Orange Key"}));
+  EXPECT_EQ(Here(), (Items{I::kShedKey, I::kOrangeKey}));
   EXPECT_TRUE(world_.inventory.empty());
 }
 
 // Only the first of equal entries moves, and it goes to the end of the other list.
 TEST_F(ItemsTest, OnlyTheFirstOfRepeatedEntriesMoves) {
-  Here() = {"Bedroom Key", "Yellow Stone", "Bedroom Key"};
-  world_.inventory = {"Orange Key", "Green Key", "Orange Key"};
+  Here() = {I::kBedroomKey, I::kYellowStone, I::kBedroomKey};
+  world_.inventory = {I::kOrangeKey, I::kGreenKey, I::kOrangeKey};
   Act(139);
-  EXPECT_EQ(Here(), (Items{"Yellow Stone", "Bedroom Key"}));
+  EXPECT_EQ(Here(), (Items{I::kYellowStone, I::kBedroomKey}));
   Act(205);
-  EXPECT_EQ(world_.inventory, (Items{"Green Key", "Orange Key", "Bedroom Key"}));
-  EXPECT_EQ(Here(), (Items{"Yellow Stone", "Bedroom Key", "Orange Key"}));
+  EXPECT_EQ(world_.inventory, (Items{I::kGreenKey, I::kOrangeKey, I::kBedroomKey}));
+  EXPECT_EQ(Here(), (Items{I::kYellowStone, I::kBedroomKey, I::kOrangeKey}));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "input/match_response.h"
 #include "input/response_codes.h"
 #include "slow_match.h"
+#include "text/console.h"
 
 namespace {
 
@@ -155,12 +156,12 @@ PhraseResult ExplainPhrase(const std::string& path, const std::string& phrase) {
   // The matcher talks to the player; here its words would only garble the report.
   std::ostringstream out;
   std::ostringstream err;
-  std::streambuf* const oldOut = std::cout.rdbuf(out.rdbuf());
-  std::streambuf* const oldErr = std::cerr.rdbuf(err.rdbuf());
-  const std::int32_t code = MatchResponseIn(path, phrase);
-  std::cout.rdbuf(oldOut);
-  std::cerr.rdbuf(oldErr);
-  const bool matched = out.str().empty() && err.str().find("Unable to open") == std::string::npos;
+  std::int32_t code = 0;
+  {
+    const ConsoleRedirect capture(out, err);
+    code = MatchResponseIn(path, phrase);
+  }
+  const bool matched = out.str().empty() && err.str() != Fill(Text::kNoResponseFile) + "\n";
   return {code, matched, matched ? MeaningOf(code) : nullptr};
 }
 

@@ -2,33 +2,24 @@
 
 #include <string_view>
 
+#include "text/console.h"
+
 #ifndef PRISMORA_VERSION
 #error "PRISMORA_VERSION must come from project() in CMakeLists.txt"
 #endif
 
 namespace {
 
-constexpr char kUsage[] =
-    "Usage: prismora [--help | --version]\n"
-    "\n"
-    "Prismora: The Prequel, a text adventure. You are Maize, travelling through a blizzard with\n"
-    "four companions to the snowed-in orphanage where you grew up, in search of the last of the\n"
-    "masks.\n"
-    "\n"
-    "Type start on the title screen, or quit to leave. Then type what you want to do, one\n"
-    "command per line. Each line is compared as a whole with the phrases the game knows, so\n"
-    "short commands work best: look, north (or n), talk to blot, take the blue stone,\n"
-    "inventory (or i). Once the adventure has started, end of input (Ctrl-D on an empty line)\n"
-    "ends the game.\n"
-    "\n"
-    "The phrases are read from PlayerResponse.txt in the working directory; the prismora\n"
-    "launcher starts the game in the folder that holds its installed copy.\n"
-    "\n"
-    "Options:\n"
-    "  --help     show this help and exit\n"
-    "  --version  show the version and exit\n"
-    "\n"
-    "See prismora(6) for more.\n";
+// --help: the story's own help guide between the two parts of the usage, so the command list
+// is written once.
+void WriteUsage(std::ostream& out) {
+  const TextParts& usage = PartsOf(Text::kUsage);
+  const TextParts& guide = PartsOf(Text::kHelpGuide);
+  out << usage.parts[0] << '\n';
+  for (std::size_t i = 0; i < guide.count; ++i)
+    out << guide.parts[i] << '\n';
+  out << usage.parts[1] << '\n';
+}
 
 constexpr char kVersion[] = "prismora (Prismora: The Prequel) " PRISMORA_VERSION "\n";
 
@@ -40,15 +31,19 @@ std::optional<int> HandleOptions(int argc, const char* const* argv, std::ostream
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
     if (argument != "--help" && argument != "--version") {
-      err << "prismora: unknown argument '" << argument << "'; try 'prismora --help'\n";
+      err << Fill(Text::kUnknownArgument, {argument}) << '\n';
       return kUsageErrorStatus;
     }
   }
   if (argc < 2)
     return std::nullopt;
-  out << (std::string_view{argv[1]} == "--help" ? kUsage : kVersion) << std::flush;
+  if (std::string_view{argv[1]} == "--help")
+    WriteUsage(out);
+  else
+    out << kVersion;
+  out << std::flush;
   if (out)
     return 0;
-  err << "prismora: could not write to standard output\n";
+  err << Fill(Text::kCannotWrite) << '\n';
   return 1;
 }

@@ -1,40 +1,17 @@
 #include "game/context_words.h"
 
 #include <cstdint>
-#include <iostream>
 #include <string>
+#include <vector>
 
-#include "game/console.h"
-#include "game/context_texts.h"
 #include "game/places.h"
 #include "game/room_script.h"
 #include "input/response_codes.h"
 #include "items/item_actions.h"
-#include "items/item_names.h"
 #include "items/items_by_kind.h"
+#include "text/console.h"
 
 namespace {
-
-// The final room has no turn and so no visited flag: it stays unseen.
-bool Seen(const Game& game, const Room* room) {
-  const char* id = RoomIdOf(game.world, room);
-  for (const RoomScript& script : kRoomScripts) {
-    if (id != nullptr && id == std::string(script.id))
-      return game.flags.*script.visited;
-  }
-  return false;
-}
-
-// "north", "north or west", "north, south or west"
-std::string ListOfWays(const std::vector<std::size_t>& ways) {
-  std::string list;
-  for (std::size_t i = 0; i < ways.size(); ++i) {
-    if (i > 0)
-      list += i + 1 == ways.size() ? " or " : ", ";
-    list += context_text::kWayNames[ways[i]];
-  }
-  return list;
-}
 
 // Through a way out, or what keeps the player from walking there in one step.
 ContextAnswer GoTo(Game& game, const Place& place) {
@@ -43,34 +20,74 @@ ContextAnswer GoTo(Game& game, const Place& place) {
     case Route::kThrough:
       return {true, route.ways[0]};
     case Route::kHere:
-      std::cout << context_text::kAlreadyThere << place.at << "." << std::endl;
+      Say(Text::kAlreadyThere, {Fill(place.at)});
       break;
-    case Route::kSeveral:
-      std::cout << context_text::kWhichWay << ListOfWays(route.ways) << "?" << std::endl;
+    case Route::kSeveral: {
+      std::vector<std::string> ways;
+      for (Direction way : route.ways)
+        ways.push_back(Fill(DataOf(way).name));
+      Say(Text::kWhichWay, {ListOf(ways)});
       break;
+    }
     case Route::kFar:
-      if (!route.ways.empty()) {
-        std::cout << context_text::kNotNextToHere << place.to << context_text::kWayThereStarts
-                  << context_text::kWayNames[route.ways[0]] << "." << std::endl;
-      }
+      if (!route.ways.empty())
+        Say(Text::kNotNextToHere, {Fill(place.to), Fill(DataOf(route.ways[0]).name)});
       ShowWaysOut(game);
       break;
   }
   return {true, std::nullopt};
 }
 
+// The way out that leads to the room the player came from: the same way back, locks and all.
+ContextAnswer GoBack(const Game& game) {
+  if (game.cameFrom) {
+    for (Direction way : kDirections) {
+      if (game.world.Here().Way(way) == game.cameFrom)
+        return {true, way};
+    }
+  }
+  Say(Text::kNoWayBack);
+  return {true, std::nullopt};
+}
+
+// The one way out, or which of them.
+ContextAnswer Leave(const Game& game) {
+  std::vector<Direction> ways;
+  for (Direction way : kDirections) {
+    if (game.world.Here().Way(way))
+      ways.push_back(way);
+  }
+  if (ways.size() == 1)
+    return {true, ways[0]};
+  std::vector<std::string> names;
+  for (Direction way : ways)
+    names.push_back(Fill(DataOf(way).name));
+  Say(Text::kWhichWay, {ListOf(names)});
+  return {true, std::nullopt};
+}
+
+// A door, a lock or a key: the room's guarded way, tried as walking through it would.
+ContextAnswer OpenDoor(const Game& game) {
+  const RoomScript* room = ScriptOf(game.world.location);
+  for (Direction way : kDirections) {
+    if (room != nullptr && room->guards[IndexOf(way)] != nullptr)
+      return {true, way};
+  }
+  Say(Text::kNoLockHere);
+  return {true, std::nullopt};
+}
+
 }  // namespace
 
 void ShowWaysOut(const Game& game) {
-  Say(context_text::kWaysOutHeading);
-  for (std::size_t way = 0; way < kWayCount; ++way) {
-    const Room* to = game.world.location->*kWayExits[way];
-    if (to == nullptr)
+  Say(Text::kWaysOutHeading);
+  for (Direction way : kDirections) {
+    const std::optional<RoomId> to = game.world.Here().Way(way);
+    if (!to)
       continue;
-    std::cout << context_text::kWayIndent << context_text::kWayNames[way] << ": "
-              << (Seen(game, to) ? DisplayNameOf(RoomIdOf(game.world, to))
-                                 : context_text::kUnseenRoom)
-              << std::endl;
+    // The final room has no turn and so is never visited: it stays unseen.
+    Say(Text::kWayOut, {Fill(DataOf(way).name),
+                        Visited(game.flags, *to) ? TextsOf(*to).place : Fill(Text::kUnseenRoom)});
   }
 }
 
@@ -78,11 +95,17 @@ ContextAnswer AnswerInContext(Game& game) {
   const std::int32_t c = game.inputNumber;
   if (const Place* place = FindPlace(c))
     return GoTo(game, *place);
+  if (code::kGoBack.Holds(c))
+    return GoBack(game);
+  if (code::kLeave.Holds(c))
+    return Leave(game);
+  if (code::kOpenDoor.Holds(c))
+    return OpenDoor(game);
   if (code::kWaysOut.Holds(c)) {
     ShowWaysOut(game);
-  } else if (code::kUseStones.Holds(c)) {
+  } else if (code::kUseStones.Holds(c) || code::kOneStone.Holds(c)) {
     // Rooms with a light have taken these words already.
-    Say(context_text::kNothingForStones);
+    Say(Text::kNothingForStones);
   } else if (code::kTakeKeyByKind.Holds(c)) {
     MoveItemOfKind(game.world, "key", ItemVerb::kTake);
   } else if (code::kTakeStoneByKind.Holds(c)) {
@@ -92,7 +115,7 @@ ContextAnswer AnswerInContext(Game& game) {
   } else if (code::kDropStoneByKind.Holds(c)) {
     MoveItemOfKind(game.world, "stone", ItemVerb::kDrop);
   } else if (code::kTakeRedStoneHere.Holds(c)) {
-    MoveItem(game.world, item::kRedStone, ItemVerb::kTake);
+    MoveItem(game.world, ItemId::kRedStone, ItemVerb::kTake);
   } else {
     return {};
   }

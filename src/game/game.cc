@@ -1,14 +1,13 @@
 #include "game/game.h"
 
-#include "game/console.h"
 #include "game/help_guide.h"
 #include "game/hints.h"
 #include "game/room_script.h"
 #include "game/room_turn.h"
-#include "game/story_texts.h"
 #include "input/match_response.h"
 #include "input/response_codes.h"
 #include "term/terminal.h"
+#include "text/console.h"
 
 namespace {
 
@@ -16,12 +15,13 @@ enum class TitleChoice { kStart, kQuit, kAgain };
 
 // One showing of the title block and the line typed under it; input ending counts as quitting.
 TitleChoice ShowTitleOnce(Game& game) {
-  for (const char* line : text::kTitle)
-    Say(line);
+  Say(Text::kTitle);
   for (;;) {
     if (!ReadLine(*game.input, game.PlayerInput))
       return TitleChoice::kQuit;
     game.inputNumber = MatchResponse(game.PlayerInput);
+    if (!RepeatIfAgain(game))
+      return TitleChoice::kAgain;
     if (code::kStart.Holds(game.inputNumber))
       return TitleChoice::kStart;
     if (code::kQuit.Holds(game.inputNumber))
@@ -34,6 +34,10 @@ TitleChoice ShowTitleOnce(Game& game) {
         continue;
     } else if (code::kHint.Holds(game.inputNumber)) {
       GiveHint(game, true);
+    } else if (code::kUndo.Holds(game.inputNumber)) {
+      Say(Text::kNothingToUndo);
+    } else if (code::kSaveOrScore.Holds(game.inputNumber)) {
+      Say(Text::kNoSaving);
     }
     return TitleChoice::kAgain;
   }
@@ -44,8 +48,8 @@ TitleChoice ShowTitleOnce(Game& game) {
 std::optional<int> PlayStep(Game& game, PlayPoint& point) {
   if (!point.passStarted) {
     if (game.flags.gameOver) {
-      Say(text::kBannerRule);
-      Say(text::kBannerThanks);
+      Say(Text::kBannerRule);
+      Say(Text::kBannerThanks);
       return 0;
     }
     game.PlayerInput.clear();
@@ -67,11 +71,11 @@ std::optional<int> PlayStep(Game& game, PlayPoint& point) {
     return std::nullopt;
   }
 
-  // The dispatcher: the room loop whose identifier is currentRoom plays one turn; a room that
-  // lies earlier in the table than the one just left waits for the next pass.
+  // The dispatcher: the loop of the room the player stands in plays one turn; a room that lies
+  // earlier in the table than the one just left waits for the next pass.
   for (; point.nextLoop < kRoomScripts.size(); ++point.nextLoop) {
     const RoomScript& room = kRoomScripts[point.nextLoop];
-    if (game.currentRoom == room.id) {
+    if (game.world.location == room.id) {
       PlayRoomTurn(game, room);
       if (game.inputEnded)
         return 0;
@@ -79,10 +83,10 @@ std::optional<int> PlayStep(Game& game, PlayPoint& point) {
     }
   }
 
-  if (game.currentRoom == room_id::kFinalRoom) {
+  if (game.world.location == RoomId::kFinalRoom) {
     ClearScreen();
-    game.world.location->PrintName();
-    game.world.location->PrintDescription();
+    game.world.Here().PrintName();
+    game.world.Here().PrintDescription();
     game.flags.gameOver = true;
   }
   point.passStarted = false;

@@ -5,24 +5,40 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "game/story_flags.h"
 #include "input/line_reader.h"
-#include "world/room_ids.h"
 #include "world/world.h"
 
-// The whole state of one play: owned by RunGame and handed to the room loops it runs.
+// What undo takes back: everything a move can change.
+struct Moment {
+  World world;
+  StoryFlags flags;
+  std::string hintSituation;
+  std::optional<RoomId> cameFrom;
+};
+
+// The whole state of one play: owned by RunGame and handed to the room loops it runs. The room
+// whose loop runs is the one the player stands in, world.location.
 struct Game {
   explicit Game(LineReader& reader) : input(&reader) {}
 
   World world;
-  std::string currentRoom = room_id::kSnowyPath;
   std::string PlayerInput;
   std::int32_t inputNumber = 0;
   StoryFlags flags;
   // The situation the last hint was given in (hints.h), so that asking again gets the plain
   // words. Not a story fact: nothing the rooms do reads it.
   std::string hintSituation;
+  // The room the player last walked out of, for "go back"; none before the first move.
+  std::optional<RoomId> cameFrom;
+  // The moment before each move, latest last: "undo" goes back one (src/game/undo.h).
+  std::vector<Moment> undo;
+  // The last line typed that was not "again", which "again" types once more.
+  std::optional<std::string> lastLine;
+  // Said after the room the next turn shows, which would otherwise clear it off the screen.
+  std::optional<Text> afterEntry;
 
   LineReader* input;
   bool inputEnded = false;  // no more lines will come: the game ends quietly

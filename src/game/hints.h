@@ -1,9 +1,11 @@
 #ifndef PRISMORA_GAME_HINTS_H_
 #define PRISMORA_GAME_HINTS_H_
 
+#include <optional>
 #include <string>
 
 #include "game/story_flags.h"
+#include "story_data.h"
 #include "world/world.h"
 
 struct Game;
@@ -12,14 +14,14 @@ struct Game;
 // next step on the road through the story and, when it is done elsewhere, which way to go from
 // here; asked again in the same situation, the plain words to type ("Type: ...").
 struct Hint {
-  std::string situation;           // the same step seen from the same place
-  const char* nudge = nullptr;     // why the step matters and where it is done
-  const char* nudgeWay = nullptr;  // which way to go from here; null when it is done here
-  const char* plain = nullptr;     // "Type: " and a command the shipped vocabulary knows
+  std::string situation;               // the same step seen from the same place
+  Text nudge = Text::kHintLookAround;  // why the step matters and where it is done
+  std::optional<Text> nudgeWay;        // which way to go from here; none when it is done here
+  Text plain = Text::kTypeLook;        // "Type: " and a command the shipped vocabulary knows
 };
 
-// The hint for this state, read from the same facts the rooms act on: where the player stands,
-// the story's flags, what is carried and what lies where. Changes nothing.
+// The hint for this state, read from the same facts and rules the rooms act on: where the player
+// stands, the story's flags, what is carried and what lies where. Changes nothing.
 Hint HintFor(const World& world, const StoryFlags& flags);
 
 // Prints the hint for where the player stands: its nudge, or its plain words when the last hint

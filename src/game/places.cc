@@ -3,86 +3,47 @@
 #include "game/places.h"
 
 #include <algorithm>
-#include <cstring>
-#include <deque>
-#include <utility>
 
-#include "world/room_ids.h"
+#include "game/rules.h"
 
 namespace {
 
-struct DisplayName {
-  const char* roomId;
-  const char* name;
-};
-
-constexpr DisplayName kDisplayNames[] = {
-    {room_id::kSnowyPath, "the Mountain Path"},
-    {room_id::kSnowyYard, "the Snowy Yard"},
-    {room_id::kWornPath, "the Worn Path"},
-    {room_id::kFoodShed, "the Food Shed"},
-    {room_id::kGraveyard, "the Graveyard"},
-    {room_id::kLivingRoom, "the Living Room"},
-    {room_id::kKitchen, "the Kitchen"},
-    {room_id::kHallway, "the Hallway"},
-    {room_id::kBasement, "the Basement"},
-    {room_id::kBedroom, "Rosen and Sunnie's Bedroom"},
-    {room_id::kCliffsidePath, "the Cliffside Path"},
-    {room_id::kFinalRoom, "the Wide Field"},
-};
+using R = RoomId;
 
 // The cabin is the floor the player walks in on, so that "go upstairs" leads out of the basement;
 // outside is everywhere under the sky, so that "go outside" leads out of the food shed too.
 const Place kPlaces[] = {
-    {code::kGoToKitchen, {room_id::kKitchen}, "to the Kitchen", "in the Kitchen"},
-    {code::kGoToLivingRoom, {room_id::kLivingRoom}, "to the Living Room", "in the Living Room"},
-    {code::kGoToHallway, {room_id::kHallway}, "to the Hallway", "in the Hallway"},
-    {code::kGoToBasement, {room_id::kBasement}, "down to the Basement", "in the Basement"},
-    {code::kGoToBedroom,
-     {room_id::kBedroom},
-     "to Rosen and Sunnie's Bedroom",
-     "in Rosen and Sunnie's Bedroom"},
+    {code::kGoToKitchen, {R::kKitchen}, Text::kToKitchen, Text::kInKitchen},
+    {code::kGoToLivingRoom, {R::kLivingRoom}, Text::kToLivingRoom, Text::kInLivingRoom},
+    {code::kGoToHallway, {R::kHallway}, Text::kToHallway, Text::kInHallway},
+    {code::kGoToBasement, {R::kBasement}, Text::kToBasement, Text::kInBasement},
+    {code::kGoToBedroom, {R::kBedroom}, Text::kToBedroom, Text::kInBedroom},
     {code::kGoToCabin,
-     {room_id::kLivingRoom, room_id::kKitchen, room_id::kHallway, room_id::kBedroom},
-     "into the cabin",
-     "in the cabin"},
+     {R::kLivingRoom, R::kKitchen, R::kHallway, R::kBedroom},
+     Text::kToCabin,
+     Text::kInCabin},
     {code::kGoOutside,
-     {room_id::kSnowyYard, room_id::kWornPath, room_id::kGraveyard, room_id::kSnowyPath,
-      room_id::kCliffsidePath, room_id::kFinalRoom},
-     "outside",
-     "outside"},
-    {code::kGoToYard, {room_id::kSnowyYard}, "to the Snowy Yard", "in the Snowy Yard"},
-    {code::kGoToWornPath, {room_id::kWornPath}, "to the Worn Path", "on the Worn Path"},
-    {code::kGoToFoodShed, {room_id::kFoodShed}, "to the Food Shed", "in the Food Shed"},
-    {code::kGoToGraveyard, {room_id::kGraveyard}, "to the Graveyard", "in the Graveyard"},
-    {code::kGoToMountainPath,
-     {room_id::kSnowyPath},
-     "to the Mountain Path",
-     "on the Mountain Path"},
-    {code::kGoThroughGate, {room_id::kCliffsidePath}, "through the gate", "past the gate"},
-    {code::kGoToWideField, {room_id::kFinalRoom}, "to the Wide Field", "in the Wide Field"},
+     {R::kSnowyYard, R::kWornPath, R::kGraveyard, R::kSnowyPath, R::kCliffsidePath, R::kFinalRoom},
+     Text::kOutside,
+     Text::kOutside},
+    {code::kGoToYard, {R::kSnowyYard}, Text::kToYard, Text::kInYard},
+    {code::kGoToWornPath, {R::kWornPath}, Text::kToWornPath, Text::kOnWornPath},
+    {code::kGoToFoodShed, {R::kFoodShed}, Text::kToFoodShed, Text::kInFoodShed},
+    {code::kGoToGraveyard, {R::kGraveyard}, Text::kToGraveyard, Text::kInGraveyard},
+    {code::kGoToMountainPath, {R::kSnowyPath}, Text::kToMountainPath, Text::kOnMountainPath},
+    {code::kGoThroughGate, {R::kCliffsidePath}, Text::kThroughGate, Text::kPastGate},
+    {code::kGoToWideField, {R::kFinalRoom}, Text::kToWideField, Text::kInWideField},
     {code::kGoToPath,
-     {room_id::kSnowyPath, room_id::kWornPath, room_id::kCliffsidePath},
-     "to the path",
-     "on the path"},
+     {R::kSnowyPath, R::kWornPath, R::kCliffsidePath},
+     Text::kToPath,
+     Text::kOnPath},
 };
 
-bool IsIn(const World& world, const Place& place, const Room* room) {
-  const char* id = RoomIdOf(world, room);
-  return id != nullptr && std::any_of(place.rooms.begin(), place.rooms.end(), [id](const char* r) {
-           return r != nullptr && std::strcmp(r, id) == 0;
-         });
+bool IsIn(const Place& place, RoomId room) {
+  return std::find(place.rooms.begin(), place.rooms.end(), room) != place.rooms.end();
 }
 
 }  // namespace
-
-const char* DisplayNameOf(const char* roomId) {
-  for (const DisplayName& entry : kDisplayNames) {
-    if (std::strcmp(entry.roomId, roomId) == 0)
-      return entry.name;
-  }
-  return roomId;
-}
 
 const Place* FindPlace(std::int32_t code) {
   for (const Place& place : kPlaces) {
@@ -93,12 +54,12 @@ const Place* FindPlace(std::int32_t code) {
 }
 
 PlaceRoute RouteTo(const World& world, const Place& place) {
-  const Room* here = world.location;
-  if (IsIn(world, place, here))
+  if (IsIn(place, world.location))
     return {Route::kHere, {}};
   PlaceRoute next{Route::kThrough, {}};
-  for (std::size_t way = 0; way < kWayCount; ++way) {
-    if (IsIn(world, place, here->*kWayExits[way]))
+  for (Direction way : kDirections) {
+    const std::optional<RoomId> to = world.Here().Way(way);
+    if (to && IsIn(place, *to))
       next.ways.push_back(way);
   }
   if (next.ways.size() > 1)
@@ -106,27 +67,15 @@ PlaceRoute RouteTo(const World& world, const Place& place) {
   if (!next.ways.empty())
     return next;
 
-  // Breadth first over the map, each room carrying the way out of here its walk began with.
-  std::vector<const Room*> seen{here};
-  std::deque<std::pair<const Room*, std::size_t>> walks;
-  for (std::size_t way = 0; way < kWayCount; ++way) {
-    if (const Room* to = here->*kWayExits[way]) {
-      seen.push_back(to);
-      walks.emplace_back(to, way);
-    }
+  // The room of the place that the search over the map comes to first.
+  const Reaches reach = ReachOnMap(world, world.location);
+  const Reach* nearest = nullptr;
+  for (RoomId room : place.rooms) {
+    const Reach& r = reach[static_cast<std::size_t>(room)];
+    if (r.steps >= 0 && (nearest == nullptr || r.order < nearest->order))
+      nearest = &r;
   }
-  while (!walks.empty()) {
-    const auto [room, first] = walks.front();
-    walks.pop_front();
-    if (IsIn(world, place, room))
-      return {Route::kFar, {first}};
-    for (Room* Room::*exit : kWayExits) {
-      const Room* to = room->*exit;
-      if (to != nullptr && std::find(seen.begin(), seen.end(), to) == seen.end()) {
-        seen.push_back(to);
-        walks.emplace_back(to, first);
-      }
-    }
-  }
-  return {Route::kFar, {}};
+  if (nearest == nullptr)
+    return {Route::kFar, {}};
+  return {Route::kFar, {nearest->first}};
 }

@@ -1,45 +1,48 @@
 // The table of rooms: what each room shows, where its ways are shut, what it puts down and looks
 // for, and which codes are its own. The turn they all share is in room_turn.cc.
-#include "game/console.h"
+#include <array>
+
 #include "game/game.h"
 #include "game/room_script.h"
 #include "game/room_turn.h"
-#include "game/story_texts.h"
 #include "input/response_codes.h"
-#include "items/item_names.h"
-#include "world/room_ids.h"
+#include "text/console.h"
 
 namespace {
 
 using F = StoryFlags;
+using D = Direction;
+using I = ItemId;
 
 // The bedroom door opens once the Bedroom Key has been carried into the hallway.
-const Guard kBedroomDoor{{&F::hasBedroomKey}, text::kBedroomLocked, {}, nullptr};
+const Guard kBedroomDoor{{I::kBedroomKey}, Text::kBedroomLocked, std::nullopt, nullptr};
 // The food shed opens once the Shed Key has been carried onto the worn path.
-const Guard kShedDoor{{&F::hasShedKey}, text::kShedLocked, {}, nullptr};
+const Guard kShedDoor{{I::kShedKey}, Text::kShedLocked, std::nullopt, nullptr};
 // The gate wants all three coloured keys; the first try plays the scene of finding that out.
-const Guard kGate{{&F::hasOrangeKey, &F::hasGreenKey, &F::hasPurpleKey},
-                  text::kGateReminder,
-                  TextsOf(text::kGateScene),
+const Guard kGate{{I::kOrangeKey, I::kGreenKey, I::kPurpleKey},
+                  Text::kGateReminder,
+                  Text::kGateScene,
                   &F::gateInspected};
 
-// The three lights: the stones' has flags, the stones and magic codes, what is said for the
-// stones, the party's magic and the Jester's, the key, and what a closer look shows.
+// The three lights: the stones, the stones and magic codes, what is said for the stones, the
+// party's magic and the Jester's, the key, and what a closer look shows.
 // clang-format off
 const ColourLight kOrangeLight{
-    &F::hasRedStone, &F::hasYellowStone, code::kOrangeLightStones, code::kOrangeLightMagic,
-    text::kOrangeStones, text::kOrangeMagic, text::kOrangeJester, item::kOrangeKey,
-    code::kExamineOrangeLight, TextsOf(text::kOrangeLightLook), text::kOrangeLightStonesHint};
+    LightId::kOrangeLight, I::kRedStone, I::kYellowStone,
+    code::kOrangeLightStones, code::kOrangeLightMagic,
+    Text::kOrangeStones, Text::kOrangeMagic, Text::kOrangeJester, I::kOrangeKey,
+    code::kExamineOrangeLight, Text::kOrangeLightLook, Text::kOrangeLightStonesHint};
 const ColourLight kPurpleLight{
-    &F::hasRedStone, &F::hasBlueStone, code::kPurpleLightStones, code::kPurpleLightMagic,
-    text::kPurpleStones, text::kPurpleMagic, text::kPurpleJester, item::kPurpleKey};
+    LightId::kPurpleLight, I::kRedStone, I::kBlueStone,
+    code::kPurpleLightStones, code::kPurpleLightMagic,
+    Text::kPurpleStones, Text::kPurpleMagic, Text::kPurpleJester, I::kPurpleKey,
+    kNoCodes, std::nullopt, std::nullopt};
 const ColourLight kGreenLight{
-    &F::hasYellowStone, &F::hasBlueStone, code::kGreenLightStones, code::kGreenLightMagic,
-    text::kGreenStones, text::kGreenMagic, text::kGreenJester, item::kGreenKey};
+    LightId::kGreenLight, I::kYellowStone, I::kBlueStone,
+    code::kGreenLightStones, code::kGreenLightMagic,
+    Text::kGreenStones, Text::kGreenMagic, Text::kGreenJester, I::kGreenKey,
+    kNoCodes, std::nullopt, std::nullopt};
 // clang-format on
-
-const char* const kPathArrival[] = {text::kPathArrival, text::kBlotArrival};
-const char* const kBedroomArrival[] = {text::kBedroomChoice};
 
 // The party walks with Maize only on the mountain path; Blot talks once, the others not yet.
 void PartyTalk(Game& game) {
@@ -47,20 +50,15 @@ void PartyTalk(Game& game) {
   if (code::kTalkBlot.Holds(c)) {
     // The screen clears either way, but the room is not shown again.
     ClearScreen();
-    Say(text::kTalkBlotHeading);
-    if (game.flags.blotTalked) {
-      Say(text::kBlotRefuses);
-    } else {
-      for (const char* line : text::kBlotTalk)
-        Say(line);
-      game.flags.blotTalked = true;
-    }
+    Say(Text::kTalkBlotHeading);
+    Say(game.flags.blotTalked ? Text::kBlotRefuses : Text::kBlotTalk);
+    game.flags.blotTalked = true;
   } else if (code::kTalkCerule.Holds(c)) {
-    Say(text::kTalkCerule);
+    Say(Text::kTalkCerule);
   } else if (code::kTalkScarlett.Holds(c)) {
-    Say(text::kTalkScarlett);
+    Say(Text::kTalkScarlett);
   } else if (code::kTalkJester.Holds(c)) {
-    Say(text::kTalkJester);
+    Say(Text::kTalkJester);
   }
 }
 
@@ -68,70 +66,64 @@ void PartyTalk(Game& game) {
 void NightstandStone(Game& game) {
   const std::int32_t c = game.inputNumber;
   if (code::kTakeNightstandStone.Holds(c)) {
-    GiveItem(game, text::kWakingScene, item::kRedStone);
-    game.flags.hasRedStone = true;
+    GiveItem(game, Text::kWakingScene, I::kRedStone);
+    Has(game.flags, I::kRedStone) = true;
   } else if (code::kSendForNightstandStone.Holds(c)) {
-    GiveItem(game, text::kQuietGrab, item::kRedStone);
-    game.flags.hasRedStone = true;
+    GiveItem(game, Text::kQuietGrab, I::kRedStone);
+    Has(game.flags, I::kRedStone) = true;
   }
 }
 
 }  // namespace
 
-const std::array<RoomScript, 11> kRoomScripts = {
-    RoomScript(room_id::kSnowyPath, &F::snowyPathShown, &F::snowyPathVisited)
-        .FirstVisit(TextsOf(kPathArrival))
-        .Blocked(text::kPathBlocked)
+const std::vector<RoomScript> kRoomScripts = {
+    RoomScript(RoomId::kSnowyPath, Text::kPathBlocked)
+        .FirstVisit({Text::kPathArrival, Text::kBlotArrival})
         .OwnCodes(PartyTalk),
     // The head-outside screen comes once, after the living room's first visit.
-    RoomScript(room_id::kSnowyYard, &F::snowyYardShown, &F::snowyYardVisited)
-        .Interlude(&F::headOutsidePending, text::kHeadOutside)
-        .Guarded(kNorthWay, kGate)
-        .Scans({{{item::kOrangeKey, &F::hasOrangeKey},
-                 {item::kGreenKey, &F::hasGreenKey},
-                 {item::kPurpleKey, &F::hasPurpleKey}}}),
+    RoomScript(RoomId::kSnowyYard, std::nullopt)  // every way out of the yard leads somewhere
+        .Interlude(&F::headOutsidePending, Text::kHeadOutside)
+        .Guarded(D::kNorth, kGate)
+        .Scans({I::kOrangeKey, I::kGreenKey, I::kPurpleKey}),
     // The blue stone line shows until the stone has been carried to a light outside.
-    RoomScript(room_id::kLivingRoom, &F::livingRoomShown, &F::livingRoomVisited)
+    RoomScript(RoomId::kLivingRoom, Text::kLivingRoomWall)
         .FirstVisit({}, &F::headOutsidePending)
-        .OnReturn(text::kBlueStoneNoticed, &F::hasBlueStone)
-        .Blocked(text::kLivingRoomWall)
-        .Seeds({{{item::kBlueStone, &F::blueStoneSeeded}}}, true),
-    RoomScript(room_id::kHallway, &F::hallwayShown, &F::hallwayVisited)
-        .Blocked(text::kWall)
-        .Guarded(kEastWay, kBedroomDoor)
-        .Scans({{{item::kBedroomKey, &F::hasBedroomKey}}}),
-    RoomScript(room_id::kBasement, &F::basementShown, &F::basementVisited)
-        .Blocked(text::kWall)
-        .Seeds({{{item::kShedKey, &F::shedKeySeeded}}}, false)
-        .Scans({{{item::kRedStone, &F::hasRedStone}, {item::kYellowStone, &F::hasYellowStone}}})
-        .AfterLook(text::kKeyRingHint)
+        .OnReturn(Text::kBlueStoneNoticed, I::kBlueStone)
+        .Seeds({I::kBlueStone}, true),
+    RoomScript(RoomId::kHallway, Text::kWall)
+        .Guarded(D::kEast, kBedroomDoor)
+        .Scans({I::kBedroomKey}),
+    RoomScript(RoomId::kBasement, Text::kWall)
+        .Seeds({I::kShedKey}, false)
+        .Scans({I::kRedStone, I::kYellowStone})
+        .AfterLook(Text::kKeyRingHint)
         .Light(kOrangeLight),
-    RoomScript(room_id::kBedroom, &F::bedroomShown, &F::bedroomVisited)
-        .FirstVisit(TextsOf(kBedroomArrival))
-        .Blocked(text::kWall)
+    RoomScript(RoomId::kBedroom, Text::kWall)
+        .FirstVisit({Text::kBedroomChoice})
         .OwnCodes(NightstandStone)
         // The stone here, red or not, is the one on the nightstand.
-        .Aliases({{{code::kTakeStoneByKind, code::kTakeNightstandStone},
-                   {code::kTakeRedStoneHere, code::kTakeNightstandStone}}}),
-    RoomScript(room_id::kKitchen, &F::kitchenShown, &F::kitchenVisited)
-        .Blocked(text::kWall)
-        .Seeds({{{item::kYellowStone, &F::yellowStoneSeeded},
-                 {item::kBedroomKey, &F::bedroomKeySeeded}}},
-               true)
-        .AfterLook(text::kCabinetHint),
-    RoomScript(room_id::kWornPath, &F::wornPathShown, &F::wornPathVisited)
-        .Blocked(text::kFence)
-        .Guarded(kWestWay, kShedDoor)
-        .Scans({{{item::kShedKey, &F::hasShedKey}}}),
-    RoomScript(room_id::kGraveyard, &F::graveyardShown, &F::graveyardVisited)
-        .Blocked(text::kFence)
-        .Scans({{{item::kRedStone, &F::hasRedStone}, {item::kBlueStone, &F::hasBlueStone}}})
+        .Aliases({{code::kTakeStoneByKind, code::kTakeNightstandStone},
+                  {code::kTakeRedStoneHere, code::kTakeNightstandStone}}),
+    RoomScript(RoomId::kKitchen, Text::kWall)
+        .Seeds({I::kYellowStone, I::kBedroomKey}, true)
+        .AfterLook(Text::kCabinetHint),
+    RoomScript(RoomId::kWornPath, Text::kFence).Guarded(D::kWest, kShedDoor).Scans({I::kShedKey}),
+    RoomScript(RoomId::kGraveyard, Text::kFence)
+        .Scans({I::kRedStone, I::kBlueStone})
         .Light(kPurpleLight),
     // Only east leads out, although the shed's texts put its door in the west.
-    RoomScript(room_id::kFoodShed, &F::foodShedShown, &F::foodShedVisited)
-        .Blocked(text::kFence)
-        .Scans({{{item::kYellowStone, &F::hasYellowStone}, {item::kBlueStone, &F::hasBlueStone}}})
+    RoomScript(RoomId::kFoodShed, Text::kFence)
+        .Scans({I::kYellowStone, I::kBlueStone})
         .Light(kGreenLight),
-    RoomScript(room_id::kCliffsidePath, &F::cliffsidePathShown, &F::cliffsidePathVisited)
-        .Blocked(text::kCliff),
+    RoomScript(RoomId::kCliffsidePath, Text::kCliff),
 };
+
+const RoomScript* ScriptOf(RoomId room) {
+  static const std::array<const RoomScript*, kRoomCount> byRoom = [] {
+    std::array<const RoomScript*, kRoomCount> rows{};
+    for (const RoomScript& script : kRoomScripts)
+      rows[static_cast<std::size_t>(script.id)] = &script;
+    return rows;
+  }();
+  return byRoom[static_cast<std::size_t>(room)];
+}

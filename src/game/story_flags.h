@@ -1,58 +1,47 @@
 #ifndef PRISMORA_GAME_STORY_FLAGS_H_
 #define PRISMORA_GAME_STORY_FLAGS_H_
 
+#include <array>
+
+#include "story_data.h"
+
 // Every fact the story remembers. All false at the start; nothing resets them as a group.
-// "Shown" means the room is on screen since the player last arrived; "visited" that its
-// first-visit text has been printed; "seeded" that a room has put its item down; "has" that an
-// inventory scan once saw the item (it stays set after the item is dropped).
 struct StoryFlags {
   bool titleDone = false;
   bool gameOver = false;
 
-  bool snowyPathShown = false;
-  bool snowyPathVisited = false;
+  // Per room, by RoomId: "shown" means the room is on screen since the player last arrived;
+  // "visited" that its first-visit text has been printed; "seeded" that it has put down the
+  // items it starts with.
+  std::array<bool, kRoomCount> shown{};
+  std::array<bool, kRoomCount> visited{};
+  std::array<bool, kRoomCount> seeded{};
+  // Per item, by ItemId: an inventory scan once saw it. It stays set after the item is dropped,
+  // so a door once opened stays open and a stone once carried still counts at a light.
+  std::array<bool, kItemCount> has{};
+
   bool blotTalked = false;
-
-  bool snowyYardShown = false;
-  bool snowyYardVisited = false;
   bool gateInspected = false;
-  bool hasOrangeKey = false;
-  bool hasGreenKey = false;
-  bool hasPurpleKey = false;
   bool headOutsidePending = false;
-
-  bool wornPathShown = false;
-  bool wornPathVisited = false;
-  bool hasShedKey = false;
-  bool graveyardShown = false;
-  bool graveyardVisited = false;
-  bool foodShedShown = false;
-  bool foodShedVisited = false;
-
-  bool cliffsidePathShown = false;
-  bool cliffsidePathVisited = false;
-
-  bool livingRoomShown = false;
-  bool livingRoomVisited = false;
-  bool blueStoneSeeded = false;
-  bool kitchenShown = false;
-  bool kitchenVisited = false;
-  bool yellowStoneSeeded = false;
-  bool bedroomKeySeeded = false;
-
-  bool hallwayShown = false;
-  bool hallwayVisited = false;
-  bool hasBedroomKey = false;
-  bool bedroomShown = false;
-  bool bedroomVisited = false;
-
-  bool basementShown = false;
-  bool basementVisited = false;
-  bool shedKeySeeded = false;
-
-  bool hasRedStone = false;
-  bool hasYellowStone = false;
-  bool hasBlueStone = false;
 };
+
+inline bool& Shown(StoryFlags& flags, RoomId room) {
+  return flags.shown[static_cast<std::size_t>(room)];
+}
+inline bool Shown(const StoryFlags& flags, RoomId room) {
+  return flags.shown[static_cast<std::size_t>(room)];
+}
+inline bool& Visited(StoryFlags& flags, RoomId room) {
+  return flags.visited[static_cast<std::size_t>(room)];
+}
+inline bool Visited(const StoryFlags& flags, RoomId room) {
+  return flags.visited[static_cast<std::size_t>(room)];
+}
+inline bool& Has(StoryFlags& flags, ItemId item) {
+  return flags.has[static_cast<std::size_t>(item)];
+}
+inline bool Has(const StoryFlags& flags, ItemId item) {
+  return flags.has[static_cast<std::size_t>(item)];
+}
 
 #endif  // PRISMORA_GAME_STORY_FLAGS_H_

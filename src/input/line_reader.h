@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "input/match_response.h"
+
 struct LineEditor;
 
 // Where the player's lines come from. The stream is read byte by byte so that memory stays
@@ -21,7 +23,7 @@ struct LineReader {
 
 // Bytes kept of one line; anything past it is read and thrown away. One byte more than the
 // matcher accepts, so an overlong line still looks overlong to it.
-constexpr std::size_t kMaxKeptLineBytes = 257;
+constexpr std::size_t kMaxKeptLineBytes = kMaxInputBytes + 1;
 
 // Reads the next line into `line`, without its line feed and without a carriage return right
 // before it. A last line without a line feed still counts. Returns false at end of input, when

@@ -2,11 +2,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <map>
 #include <optional>
 #include <regex>
 #include <vector>
+
+#include "text/console.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ void DropTrailingCarriageReturn(std::string& line) {
 }
 
 void ReportUnopenable() {
-  std::cerr << "\nError: Unable to open the file." << std::endl;
+  SayError(Text::kNoResponseFile);
 }
 
 // std::regex reports bad patterns and runaway matches only by throwing; nothing else in the game
@@ -118,13 +119,12 @@ std::int32_t MatchResponseIn(const std::string& path, std::string input) {
     const CompiledLine& pattern = Compile(compiled, static_cast<std::size_t>(counter - 1), line);
     if (!pattern.pattern) {
       if (!pattern.why.empty())
-        std::cerr << path << ":" << counter << ": not a valid pattern: " << pattern.why
-                  << std::endl;
+        SayError(Text::kBadPattern, {path, std::to_string(counter), pattern.why});
       continue;
     }
     if (Match(*pattern.pattern, input) == PatternResult::kMatch)
       return counter;
   }
-  std::cout << "\nSorry, not sure what you mean. Please enter a different response." << std::endl;
+  Say(Text::kSorry);
   return counter;
 }

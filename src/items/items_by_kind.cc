@@ -1,51 +1,42 @@
 #include "items/items_by_kind.h"
 
 #include <algorithm>
-#include <cstring>
-#include <iostream>
 
-namespace {
+#include "text/console.h"
 
-const char* KindOf(const std::string& name) {
-  for (const ItemRow& row : kItems) {
-    if (name == row.name)
-      return row.kind;
+std::vector<ItemId> ItemsOfKind(const std::vector<ItemId>& list, std::string_view kind) {
+  std::vector<ItemId> items;
+  for (ItemId entry : list) {
+    if (DataOf(entry).kind == kind && std::find(items.begin(), items.end(), entry) == items.end())
+      items.push_back(entry);
   }
-  return "";
+  return items;
 }
 
-}  // namespace
-
-std::vector<std::string> NamesOfKind(const std::vector<std::string>& list, const char* kind) {
-  std::vector<std::string> names;
-  for (const std::string& entry : list) {
-    if (std::strcmp(KindOf(entry), kind) == 0 &&
-        std::find(names.begin(), names.end(), entry) == names.end()) {
-      names.push_back(entry);
-    }
+std::string ListOf(const std::vector<std::string>& words) {
+  std::string list;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (i > 0)
+      list += Fill(i + 1 == words.size() ? Text::kListOr : Text::kListComma);
+    list += words[i];
   }
-  return names;
+  return list;
 }
 
-void MoveItemOfKind(World& world, const char* kind, ItemVerb verb) {
+void MoveItemOfKind(World& world, std::string_view kind, ItemVerb verb) {
   const bool take = verb == ItemVerb::kTake;
-  const std::vector<std::string> names =
-      NamesOfKind(take ? world.location->items : world.inventory, kind);
-  if (names.size() == 1) {
-    MoveItem(world, names[0].c_str(), verb);
+  const std::vector<ItemId> items = ItemsOfKind(take ? world.Here().items : world.inventory, kind);
+  if (items.size() == 1) {
+    MoveItem(world, items[0], verb);
     return;
   }
   // In the style of the item messages, which name no item here.
-  if (names.empty()) {
-    std::cout << "\nThere isn't a " << kind << (take ? " in here." : " in your inventory.")
-              << std::endl;
+  if (items.empty()) {
+    Say(take ? Text::kNotHere : Text::kNotCarried, {kind});
     return;
   }
-  std::cout << "\nWhich " << kind << " do you mean: ";
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (i > 0)
-      std::cout << (i + 1 == names.size() ? " or " : ", ");
-    std::cout << "the " << names[i];
-  }
-  std::cout << "?" << std::endl;
+  std::vector<std::string> names;
+  for (ItemId item : items)
+    names.push_back(Fill(Text::kTheItem, {DataOf(item).name}));
+  Say(Text::kWhichItem, {kind, ListOf(names)});
 }

@@ -2,17 +2,21 @@
 #define PRISMORA_ITEMS_ITEMS_BY_KIND_H_
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "items/item_actions.h"
 #include "world/world.h"
 
-// The distinct names of the items of one kind ("key", "stone") in a list, in the list's order.
-std::vector<std::string> NamesOfKind(const std::vector<std::string>& list, const char* kind);
+// The distinct items of one kind ("key", "stone") in a list, in the list's order.
+std::vector<ItemId> ItemsOfKind(const std::vector<ItemId>& list, std::string_view kind);
+
+// "a", "a or b", "a, b or c": the words of a list as the story writes one.
+std::string ListOf(const std::vector<std::string>& words);
 
 // An item named by its kind alone: taken from the room (or dropped from the inventory) exactly as
 // naming it in full does when only one such item is there; when there are several, asks which
 // and changes nothing; when there is none, says so.
-void MoveItemOfKind(World& world, const char* kind, ItemVerb verb);
+void MoveItemOfKind(World& world, std::string_view kind, ItemVerb verb);
 
 #endif  // PRISMORA_ITEMS_ITEMS_BY_KIND_H_

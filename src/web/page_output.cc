@@ -27,10 +27,6 @@ EM_JS(void, SendClearToPage, (), {
 // page as one message. Lines are styled whole, as at a terminal.
 class PageBuffer final : public std::streambuf {
  public:
-  // The page is the player's screen, as a terminal is: what the game lays out for a screen
-  // (such as leaving the help guide last on the title screen) it lays out for the page too.
-  bool AtTerminal() { return installed != nullptr; }
-
   void MarkHeading() { headingFrom_ = pending_.size(); }
 
   void Clear() {

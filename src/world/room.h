@@ -1,21 +1,21 @@
 #ifndef PRISMORA_WORLD_ROOM_H_
 #define PRISMORA_WORLD_ROOM_H_
 
-#include <string>
+#include <array>
+#include <optional>
 #include <vector>
 
-// One of the twelve fixed places. Exits are non-owning: the World owns every room.
-struct Room {
-  Room(std::string name, std::string description, std::string returnText);
+#include "story_data.h"
+#include "world/direction.h"
 
-  std::vector<std::string> items;
-  Room* east = nullptr;
-  Room* west = nullptr;
-  Room* north = nullptr;
-  Room* south = nullptr;
-  std::string name;
-  std::string description;
-  std::string returnText;
+// One of the fixed places: what lies in it and where its ways lead. Its texts are the story
+// data's, looked up by its id.
+struct Room {
+  RoomId id = RoomId{};
+  std::vector<ItemId> items;
+  std::array<std::optional<RoomId>, kDirectionCount> ways{};  // none where there is no way
+
+  std::optional<RoomId> Way(Direction d) const { return ways[IndexOf(d)]; }
 
   // Each writes its text exactly as stored, then one line end, and flushes. At a terminal the
   // name shows as a heading (MarkHeading).

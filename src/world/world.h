@@ -2,35 +2,40 @@
 #define PRISMORA_WORLD_WORLD_H_
 
 #include <array>
-#include <memory>
-#include <string>
+#include <functional>
 #include <vector>
 
+#include "story_data.h"
 #include "world/room.h"
-#include "world/room_texts.h"
 
-// The one world record: where the game starts, where the player stands, what they carry.
-// It owns the twelve rooms; exits and location only point into them.
+// The one world record: where the game starts, where the player stands, what they carry. A
+// plain value: copying it copies the whole of where things are.
 struct World {
   World();
-  World(const World&) = delete;
-  World& operator=(const World&) = delete;
 
-  Room* firstRoom = nullptr;
-  Room* location = nullptr;
-  std::vector<std::string> inventory;
+  std::array<Room, kRoomCount> rooms;  // indexed by RoomId
+  RoomId firstRoom = RoomId{};
+  RoomId location = RoomId{};
+  std::vector<ItemId> inventory;
 
-  // Creation order, the same as kRoomTexts; released once, with the World.
-  std::array<std::unique_ptr<Room>, kRoomCount> rooms;
-
- private:
-  void BuildWorld();
+  Room& At(RoomId id) { return rooms[static_cast<std::size_t>(id)]; }
+  const Room& At(RoomId id) const { return rooms[static_cast<std::size_t>(id)]; }
+  Room& Here() { return At(location); }
+  const Room& Here() const { return At(location); }
 };
 
-// The identifier of a room of this world, or nullptr if the room is not one of its twelve.
-const char* RoomIdOf(const World& world, const Room* room);
+bool Carries(const World& world, ItemId item);
 
-// The room with that identifier, or nullptr.
-Room* FindRoom(const World& world, const std::string& id);
+// How far each room is from one room over the ways that `canPass` lets through, and the
+// direction the first step of the shortest walk there takes. Breadth first: of two equally short
+// walks, the one whose first step comes earlier in kDirections wins.
+struct Reach {
+  int steps = -1;  // -1: no walk gets there
+  Direction first = Direction::kNorth;
+  std::size_t order = 0;  // the how-manieth room the search came to, from 0 for the start
+};
+using Reaches = std::array<Reach, kRoomCount>;
+using CanPass = std::function<bool(RoomId from, Direction way)>;
+Reaches ReachFrom(const World& world, RoomId from, const CanPass& canPass);
 
 #endif  // PRISMORA_WORLD_WORLD_H_
