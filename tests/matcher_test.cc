@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 #include "input/match_response.h"
+#include "text/console.h"
 #include "test_support.h"
 
 namespace {
@@ -15,13 +17,13 @@ struct Outcome {
   std::string err;
 };
 
-// The code, and what was printed on standard output and standard error.
+// The code, and what the game said on its output and its error stream.
 Outcome Match(const std::string& file, const std::string& input) {
-  testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
+  std::ostringstream out;
+  std::ostringstream err;
+  const ConsoleRedirect capture(out, err);
   const int code = MatchResponseIn(file, input);
-  std::string out = testing::internal::GetCapturedStdout();
-  return {code, out, testing::internal::GetCapturedStderr()};
+  return {code, out.str(), err.str()};
 }
 
 std::string Responses(const std::string& contents) {
