@@ -156,6 +156,17 @@ def paged(game, work):
                 f"paged at 40 columns, TERM={term}")
 
 
+def ended_at_a_stop(game, work):
+    """Ctrl-D at a [more] stop ends the game there, as at a prompt: nothing more is written."""
+    proc, out = start(game, work, 40, environment(TERM="xterm-256color"))
+    out.wait(lambda: MORE in out.seen, "a [more] stop on the title")
+    os.write(out.fd, b"\x04")
+    out.wait(lambda: out.ended, "the end")
+    require([(proc.wait(WAIT) == 0, "status"),
+             (b"DEV NOTE" not in out.seen, "the title went on after Ctrl-D at its stop")],
+            "Ctrl-D at a [more] stop")
+
+
 def in_tmux(game, work):
     skip_without("tmux", "tmux")
     # A server of its own, so the player's tmux is never touched.
@@ -188,7 +199,7 @@ def main():
             return report(in_tmux, game, work)
         print("built without libedit: no arrow keys" if mode == "OFF" else "with libedit")
         return (report(typed_keys, game, work, mode == "ON") or report(walkthrough, game, work)
-                or report(paged, game, work))
+                or report(paged, game, work) or report(ended_at_a_stop, game, work))
 
 
 if __name__ == "__main__":

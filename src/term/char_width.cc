@@ -70,9 +70,8 @@ int CharColumns(char32_t character) {
   return In(kWide, character) ? 2 : 1;
 }
 
-char32_t DecodeAt(std::string_view text, std::size_t at, std::size_t& length) {
+Decoded DecodeAt(std::string_view text, std::size_t at) {
   const unsigned char lead = static_cast<unsigned char>(text[at]);
-  length = 1;
   std::size_t extra = 0;
   char32_t character = lead;
   if (lead >= 0xc2 && lead <= 0xdf) {
@@ -86,13 +85,12 @@ char32_t DecodeAt(std::string_view text, std::size_t at, std::size_t& length) {
     character = lead & 0x07;
   }
   if (extra > 0 && at + extra >= text.size())
-    return lead;
+    return {lead, 1};
   for (std::size_t i = 1; i <= extra; ++i) {
     const unsigned char next = static_cast<unsigned char>(text[at + i]);
     if ((next & 0xc0) != 0x80)
-      return lead;
+      return {lead, 1};
     character = (character << 6) | (next & 0x3f);
   }
-  length = 1 + extra;
-  return character;
+  return {character, 1 + extra};
 }

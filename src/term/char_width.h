@@ -11,6 +11,10 @@ int CharColumns(char32_t character);
 
 // The character whose UTF-8 bytes start at `at` in `text`, and how many bytes it has. A byte
 // that starts no valid sequence is read as itself, one byte long.
-char32_t DecodeAt(std::string_view text, std::size_t at, std::size_t& length);
+struct Decoded {
+  char32_t character;
+  std::size_t length;
+};
+Decoded DecodeAt(std::string_view text, std::size_t at);
 
 #endif  // PRISMORA_TERM_CHAR_WIDTH_H_

@@ -31,16 +31,13 @@ std::size_t UnitLength(std::string_view text, std::size_t at) {
     }
     return end - at;
   }
-  std::size_t length = 1;
-  DecodeAt(text, at, length);
-  return length;
+  return DecodeAt(text, at).length;
 }
 
 // Columns the unit takes: none for control bytes and escape sequences, and as the terminal
 // shows a character: two for a wide one, none for a combining mark.
 int UnitColumns(std::string_view text, std::size_t at) {
-  std::size_t length = 1;
-  return CharColumns(DecodeAt(text, at, length));
+  return CharColumns(DecodeAt(text, at).character);
 }
 
 // Writes one word that may be wider than the room left on the line: a unit that would pass the

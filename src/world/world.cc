@@ -11,8 +11,6 @@ World::World() {
     At(link.from).ways[IndexOf(way)] = link.to;
     At(link.to).ways[IndexOf(Opposite(way))] = link.from;
   }
-  // The data writes the starting room first.
-  firstRoom = rooms.front().id;
   location = firstRoom;
 }
 
