@@ -29,7 +29,8 @@ KEYS = [
     (b"\x04", b"", 0),  # Ctrl-D on an empty line ends the game, and no ^D shows
 ]
 # The walkthrough's output: columns, and what takes colour away.
-RUNS = [(40, {}), (80, {}), (120, {}), (80, {"NO_COLOR": "1"}), (80, {"TERM": "dumb"})]
+# A window that reports no width is taken as 80 columns wide.
+RUNS = [(40, {}), (80, {}), (120, {}), (0, {}), (80, {"NO_COLOR": "1"}), (80, {"TERM": "dumb"})]
 YARD = "You come out into a large, snowy yard in front of the orphanage"
 MORE = b"\x1b[2m[more]\x1b[22m"
 GATE, FINAL = b"You walk up to the gate", b"Wide Field"
@@ -101,9 +102,9 @@ def walkthrough(game, work):
             out.wait(lambda: out.ended, "the end of the walkthrough")
         shown = out.seen.replace(b"\r\n", b"\n")
         plain = ESCAPE.sub(b"", shown).decode()
-        wide = [line for line in plain.split("\n") if width(line) > columns]
+        wide = [line for line in plain.split("\n") if width(line) > (columns or 80)]
         seen = plain.split()
-        short = stubs(plain.split("\n"), columns)
+        short = stubs(plain.split("\n"), columns or 80)
         checks = [(not wide, f"lines wider than the window: {wide[:2]}"),
                   (not short, f"stubs: {short[:3]}"),
                   (seen == words, "not the piped words: " + str(next(
