@@ -9,6 +9,9 @@
 
 #include "fuzz_support.h"
 #include "game/game.h"
+#include "game/hints.h"
+#include "game/room_script.h"
+#include "game/rules.h"
 #include "game/undo.h"
 #include "input/match_response.h"
 #include "input/response_codes.h"
@@ -37,6 +40,21 @@ std::string WithoutHelpAndHints(const std::string& lines) {
     out += line + (in.eof() ? "" : "\n");
   }
   return out;
+}
+
+// A hint that sends the player on through a way out names a way the turn would let them through.
+bool HintWalksAnOpenWay(const Game& game) {
+  const RoomScript* room = ScriptOf(game.world.location);
+  if (!game.flags.titleDone || room == nullptr)
+    return true;
+  const Hint hint = HintFor(game.world, game.flags);
+  if (!hint.nudgeWay)
+    return true;
+  for (Direction way : kDirections) {
+    if (DataOf(way).typeIt == hint.plain)
+      return game.world.Here().Way(way) && Opens(game.world, game.flags, *room, way);
+  }
+  return false;
 }
 
 }  // namespace
@@ -80,6 +98,8 @@ std::string CheckGame(const std::string& lines) {
     } else if (game.undo.size() != depth) {
       problem = "one step changed the undo history by more than one move";
     }
+    if (!HintWalksAnOpenWay(game))
+      problem = "a hint points through a way the turn keeps shut";
     if (twinLines != lines) {
       const std::optional<int> twinStatus = PlayStep(twin, twinPoint);
       Moment twinAfter = MomentOf(twin);
