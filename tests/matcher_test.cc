@@ -4,8 +4,8 @@
 #include <string>
 
 #include "input/match_response.h"
-#include "text/console.h"
 #include "test_support.h"
+#include "text/console.h"
 
 namespace {
 

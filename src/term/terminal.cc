@@ -57,13 +57,13 @@ struct Features {
 //
 // A message's last line feed is held until the next message shows whether it falls inside a
 // paragraph (FlowParagraphs), or until the player types, the screen is cleared or the game ends.
-class TerminalBuffer final : public std::streambuf {
+class TerminalBuffer final : public Screen {
  public:
   TerminalBuffer(std::streambuf* out, Features features) : out_(out), features_(features) {}
 
-  void MarkHeading() { headingFrom_ = pending_.size(); }
+  void MarkHeading() override { headingFrom_ = pending_.size(); }
 
-  bool StartPlayerLine(bool markHere) {
+  bool StartPlayerLine(bool markHere) override {
     sync();
     ReleaseLineFeed();
     Put();
@@ -78,7 +78,7 @@ class TerminalBuffer final : public std::streambuf {
     return true;
   }
 
-  bool MarksPlayerLine() const { return features_.player; }
+  bool MarksPlayerLine() const override { return features_.player; }
 
   void Finish() {
     sync();
@@ -87,7 +87,7 @@ class TerminalBuffer final : public std::streambuf {
     out_->pubsync();
   }
 
-  void Clear() {
+  void Clear() override {
     sync();
     ReleaseLineFeed();
     Put();
@@ -217,9 +217,7 @@ class TerminalBuffer final : public std::streambuf {
   void WaitForKey() {
     std::string marker =
         features_.depth == ColourDepth::kNone ? kMore : std::string("\x1b[2m") + kMore + "\x1b[22m";
-    out_->sputn(marker.data(), static_cast<std::streamsize>(marker.size()));
-    out_->pubsync();
-    const int key = ReadKey();
+    const int key = ReadKey(marker);
     constexpr char kErase[] = "\r\x1b[K";
     out_->sputn(kErase, sizeof kErase - 1);
     rows_ = 0;
@@ -229,17 +227,23 @@ class TerminalBuffer final : public std::streambuf {
 
   static constexpr int kEndOfInput = -1;
 
-  // One key, read without echo; kEndOfInput for Ctrl-D or a closed input. Ctrl-C interrupts as it
-  // would at a prompt, once the terminal is back in its own mode.
-  static int ReadKey() {
+  // Shows the marker and reads one key, without echo; kEndOfInput for Ctrl-D or a closed input.
+  // Ctrl-C interrupts as it would at a prompt, once the terminal is back in its own mode. The
+  // marker is shown once the terminal hands over single keys, so that no key pressed after it
+  // can still be taken by the terminal's own line mode.
+  int ReadKey(const std::string& marker) {
     termios saved{};
-    if (tcgetattr(STDIN_FILENO, &saved) != 0)
-      return ' ';
+    const bool isTerminal = tcgetattr(STDIN_FILENO, &saved) == 0;
     termios raw = saved;
     raw.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);
     raw.c_cc[VMIN] = 1;
     raw.c_cc[VTIME] = 0;
-    tcsetattr(STDIN_FILENO, TCSANOW, &raw);
+    if (isTerminal)
+      tcsetattr(STDIN_FILENO, TCSANOW, &raw);
+    out_->sputn(marker.data(), static_cast<std::streamsize>(marker.size()));
+    out_->pubsync();
+    if (!isTerminal)
+      return ' ';
     unsigned char key = 0;
     ssize_t count;
     do {
@@ -295,6 +299,7 @@ TerminalOutput::TerminalOutput() {
   features.player = !dumb && isatty(STDIN_FILENO);
   installed = new TerminalBuffer(std::cout.rdbuf(), features);
   original = std::cout.rdbuf(installed);
+  InstallScreen(installed);
   installedHere_ = true;
 #endif
 }
@@ -303,31 +308,8 @@ TerminalOutput::~TerminalOutput() {
   if (!installedHere_)
     return;
   installed->Finish();
+  InstallScreen(nullptr);
   std::cout.rdbuf(original);
   delete installed;
   installed = nullptr;
-}
-
-void MarkHeading() {
-  if (installed != nullptr)
-    installed->MarkHeading();
-}
-
-bool ClearTerminal() {
-  if (installed == nullptr)
-    return false;
-  installed->Clear();
-  return true;
-}
-
-bool AtTerminal() {
-  return installed != nullptr;
-}
-
-bool StartPlayerLine(bool markHere) {
-  return installed == nullptr || installed->StartPlayerLine(markHere);
-}
-
-const char* PromptMark() {
-  return installed != nullptr && installed->MarksPlayerLine() ? kPromptMark : "";
 }

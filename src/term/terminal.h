@@ -1,6 +1,8 @@
 #ifndef PRISMORA_TERM_TERMINAL_H_
 #define PRISMORA_TERM_TERMINAL_H_
 
+#include "term/screen.h"
+
 // The layer between the game and a player's terminal. While a TerminalOutput lives and standard
 // output is a terminal, everything written to std::cout has its paragraphs flowed
 // (FlowParagraphs), is wrapped at the window's width (asked of the terminal for each message, so
@@ -19,28 +21,5 @@ class TerminalOutput {
  private:
   bool installedHere_ = false;  // a second one, if any, leaves the first's layer alone
 };
-
-// Whether the layer is installed: standard output is a terminal.
-bool AtTerminal();
-
-// The mark in front of the line the player types at a terminal.
-constexpr char kPromptMark[] = "> ";
-
-// Call before each line the player types. Writes out all that is held, and starts the count of
-// lines before the next [more] stop after the player's line. When `markHere`, writes the prompt
-// mark too, if the layer shows it; a line editor shows PromptMark() itself. Returns false when
-// the player ended the game at a [more] stop (Ctrl-D): no line is to be read then.
-bool StartPlayerLine(bool markHere);
-
-// kPromptMark when the layer shows a prompt mark, "" otherwise.
-const char* PromptMark();
-
-// The next line with text in it is a room heading, shown in bold. Does nothing on a pipe.
-void MarkHeading();
-
-// Starts a clean screen: pushes what is on it into the scrollback, then homes the cursor and
-// clears, keeping the scrollback. Returns false, writing nothing, when the layer is not
-// installed.
-bool ClearTerminal();
 
 #endif  // PRISMORA_TERM_TERMINAL_H_

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "term/flow.h"
+#include "term/screen.h"
 #include "term/style.h"
-#include "term/terminal.h"
 
 namespace {
 
@@ -25,14 +25,21 @@ EM_JS(void, SendClearToPage, (), {
 
 // Holds what is written until the next flush (every std::endl of the game), then sends it to the
 // page as one message. Lines are styled whole, as at a terminal.
-class PageBuffer final : public std::streambuf {
+class PageBuffer final : public Screen {
  public:
-  void MarkHeading() { headingFrom_ = pending_.size(); }
+  void MarkHeading() override { headingFrom_ = pending_.size(); }
 
-  void Clear() {
+  void Clear() override {
     sync();
     SendClearToPage();
   }
+
+  // The page reads the player's line in a box of its own and marks it there.
+  bool StartPlayerLine(bool) override {
+    sync();
+    return true;
+  }
+  bool MarksPlayerLine() const override { return false; }
 
  protected:
   int_type overflow(int_type byte) override {
@@ -86,29 +93,13 @@ std::streambuf* original = nullptr;
 PageOutput::PageOutput() {
   installed = new PageBuffer;
   original = std::cout.rdbuf(installed);
+  InstallScreen(installed);
 }
 
 PageOutput::~PageOutput() {
   std::cout.flush();
+  InstallScreen(nullptr);
   std::cout.rdbuf(original);
   delete installed;
   installed = nullptr;
-}
-
-// The page is the player's screen, as a terminal is: what the game lays out for a screen
-// (such as leaving the help guide last on the title screen) it lays out for the page too.
-bool AtTerminal() {
-  return installed != nullptr;
-}
-
-void MarkHeading() {
-  if (installed != nullptr)
-    installed->MarkHeading();
-}
-
-bool ClearTerminal() {
-  if (installed == nullptr)
-    return false;
-  installed->Clear();
-  return true;
 }

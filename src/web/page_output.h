@@ -2,7 +2,7 @@
 #define PRISMORA_WEB_PAGE_OUTPUT_H_
 
 // The layer between the game and the web page, built in place of the terminal's (term/terminal.cc):
-// it gives AtTerminal, MarkHeading and ClearTerminal (term/terminal.h) their meaning on the page.
+// the Screen (term/screen.h) that AtTerminal, MarkHeading and ClearTerminal reach on the page.
 // While a PageOutput lives, everything written to std::cout goes to the page at each flush, one
 // message at a time: paragraphs flowed by the terminal's own rule (term/flow.h), the heading and
 // the coloured names marked with the terminal's escape sequences (term/style.h), which the page

@@ -14,7 +14,7 @@ struct World {
   World();
 
   std::array<Room, kRoomCount> rooms;  // indexed by RoomId
-  RoomId firstRoom = RoomId{};  // the room the data writes first
+  RoomId firstRoom = RoomId{};         // the room the data writes first
   RoomId location = RoomId{};
   std::vector<ItemId> inventory;
 

@@ -1,0 +1,43 @@
+#ifndef PRISMORA_TERM_SCREEN_H_
+#define PRISMORA_TERM_SCREEN_H_
+
+#include <streambuf>
+
+// The screen the game's output is shown on, when it is not a pipe or a file: a terminal
+// (terminal.h) or, in the browser, the web page (src/web/page_output.h). Installed on std::cout,
+// it lays the game's plain text out; the calls below reach the one installed, and do nothing
+// without one.
+class Screen : public std::streambuf {
+ public:
+  virtual void MarkHeading() = 0;
+  virtual void Clear() = 0;
+  virtual bool StartPlayerLine(bool markHere) = 0;
+  virtual bool MarksPlayerLine() const = 0;
+};
+
+// Makes `screen` the one the calls below reach; null for none.
+void InstallScreen(Screen* screen);
+
+// Whether a screen is installed: standard output is a terminal, or the page.
+bool AtTerminal();
+
+// The mark in front of the line the player types.
+constexpr char kPromptMark[] = "> ";
+
+// Call before each line the player types. Writes out all that is held, and starts the count of
+// lines before the next [more] stop after the player's line. When `markHere`, writes the prompt
+// mark too, if the screen shows it; a line editor shows PromptMark() itself. Returns false when
+// the player ended the game at a [more] stop (Ctrl-D): no line is to be read then.
+bool StartPlayerLine(bool markHere);
+
+// kPromptMark when the screen shows a prompt mark, "" otherwise.
+const char* PromptMark();
+
+// The next line with text in it is a room heading, shown in bold. Does nothing on a pipe.
+void MarkHeading();
+
+// Starts a clean screen: pushes what is on it into the scrollback, then homes the cursor and
+// clears, keeping the scrollback. Returns false, writing nothing, when no screen is installed.
+bool ClearTerminal();
+
+#endif  // PRISMORA_TERM_SCREEN_H_
