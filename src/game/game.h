@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "game/hints.h"
 #include "game/story_flags.h"
 #include "input/line_reader.h"
 #include "world/world.h"
@@ -15,7 +16,7 @@
 struct Moment {
   World world;
   StoryFlags flags;
-  std::string hintSituation;
+  std::optional<HintSituation> hintSituation;
   std::optional<RoomId> cameFrom;
 };
 
@@ -30,7 +31,7 @@ struct Game {
   StoryFlags flags;
   // The situation the last hint was given in (hints.h), so that asking again gets the plain
   // words. Not a story fact: nothing the rooms do reads it.
-  std::string hintSituation;
+  std::optional<HintSituation> hintSituation;
   // The room the player last walked out of, for "go back"; none before the first move.
   std::optional<RoomId> cameFrom;
   // The moment before each move, latest last: "undo" goes back one (src/game/undo.h).

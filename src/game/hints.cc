@@ -6,7 +6,6 @@
 #include "game/hints.h"
 
 #include <algorithm>
-#include <string>
 #include <vector>
 
 #include "game/game.h"
@@ -19,22 +18,20 @@ namespace {
 using R = RoomId;
 using I = ItemId;
 
-// A step that is always the same: its name, the room it is done in, the nudge, the words.
+// A step that is always the same: the room it is done in, the nudge, the words.
 struct Step {
-  const char* name;
   std::optional<RoomId> room;
   Text nudge;
   std::optional<Text> plain;
 };
 
 // Never at its room: the first visit is what completes it.
-const Step kVisitCabin{"visit the cabin", R::kLivingRoom, Text::kHintVisitCabin, std::nullopt};
-const Step kTryGate{"try the gate", R::kSnowyYard, Text::kHintTryGate, Text::kTypeNorth};
-const Step kOpenGate{"open the gate", R::kSnowyYard, Text::kHintOpenGate, Text::kTypeNorth};
-const Step kCrossCliffside{"cross the cliffside", R::kCliffsidePath, Text::kHintCrossCliffside,
-                           Text::kTypeNorth};
+const Step kVisitCabin{R::kLivingRoom, Text::kHintVisitCabin, std::nullopt};
+const Step kTryGate{R::kSnowyYard, Text::kHintTryGate, Text::kTypeNorth};
+const Step kOpenGate{R::kSnowyYard, Text::kHintOpenGate, Text::kTypeNorth};
+const Step kCrossCliffside{R::kCliffsidePath, Text::kHintCrossCliffside, Text::kTypeNorth};
 // Only if the road were somehow blocked: looking around is never wrong.
-const Step kLookAround{"look around", std::nullopt, Text::kHintLookAround, Text::kTypeLook};
+const Step kLookAround{std::nullopt, Text::kHintLookAround, Text::kTypeLook};
 
 // An item the road needs, where the story shows it first and wherever it was dropped.
 struct ItemHint {
@@ -85,14 +82,13 @@ const LightHint kLightHints[] = {
 // ---- The road -------------------------------------------------------------------------------
 
 struct Goal {
-  std::string name;
   std::optional<RoomId> room;
   Text nudge;
   std::optional<Text> plain;
 };
 
 Goal GoalOf(const Step& step) {
-  return {step.name, step.room, step.nudge, step.plain};
+  return {step.room, step.nudge, step.plain};
 }
 
 const ItemHint* HintOf(ItemId item) {
@@ -147,8 +143,7 @@ bool AddTaking(const State& state, ItemId item, std::vector<Goal>& road) {
   if (!place)
     return hint->opener && AddTaking(state, *hint->opener, road);
   const bool home = place == hint->home;
-  road.push_back({std::string("take the ") + DataOf(item).name, place,
-                  home ? *hint->homeNudge : hint->droppedNudge,
+  road.push_back({place, home ? *hint->homeNudge : hint->droppedNudge,
                   home ? *hint->homePlain : hint->droppedPlain});
   return true;
 }
@@ -190,10 +185,7 @@ std::vector<Goal> RoadToTheKeys(const State& state) {
     }
     for (const RoomScript& room : kRoomScripts) {
       if (room.light != nullptr && room.light->key == light.key) {
-        keys.push_back({{std::string("open the light for the ") + DataOf(light.key).name, room.id,
-                         light.nudge, light.plain},
-                        &light,
-                        &room});
+        keys.push_back({{room.id, light.nudge, light.plain}, &light, &room});
       }
     }
   }
@@ -238,10 +230,14 @@ Goal NextGoal(const State& state) {
 
 }  // namespace
 
+bool operator==(const HintSituation& a, const HintSituation& b) {
+  return a.nudge == b.nudge && a.goal == b.goal && a.here == b.here;
+}
+
 Hint HintFor(const World& world, const StoryFlags& flags) {
   Hint hint;
   if (!flags.titleDone) {
-    hint.situation = "title";
+    hint.situation = {Text::kHintTitle, std::nullopt, std::nullopt};
     hint.nudge = Text::kHintTitle;
     hint.plain = Text::kTypeStart;
     return hint;
@@ -255,7 +251,7 @@ Hint HintFor(const World& world, const StoryFlags& flags) {
     goal.room = here;
   }
 
-  hint.situation = goal.name + " in " + TextsOf(*goal.room).place + ", from " + TextsOf(here).place;
+  hint.situation = {goal.nudge, goal.room, here};
   hint.nudge = goal.nudge;
   if (goal.room == here) {
     hint.plain = *goal.plain;

@@ -2,7 +2,6 @@
 #define PRISMORA_GAME_HINTS_H_
 
 #include <optional>
-#include <string>
 
 #include "game/story_flags.h"
 #include "story_data.h"
@@ -13,8 +12,17 @@ struct Game;
 // What a hint says where the player stands: first a nudge, in the story's voice, naming the
 // next step on the road through the story and, when it is done elsewhere, which way to go from
 // here; asked again in the same situation, the plain words to type ("Type: ...").
+// The same step seen from the same place: its nudge, the room it is done in and the room the
+// player stands in (none on the title screen).
+struct HintSituation {
+  Text nudge = Text::kHintLookAround;
+  std::optional<RoomId> goal;
+  std::optional<RoomId> here;
+};
+bool operator==(const HintSituation& a, const HintSituation& b);
+
 struct Hint {
-  std::string situation;               // the same step seen from the same place
+  HintSituation situation;
   Text nudge = Text::kHintLookAround;  // why the step matters and where it is done
   std::optional<Text> nudgeWay;        // which way to go from here; none when it is done here
   Text plain = Text::kTypeLook;        // "Type: " and a command the shipped vocabulary knows
