@@ -57,3 +57,31 @@ std::string FlowParagraphs(std::string_view text) {
   }
   return flowed;
 }
+
+std::string MessageFlow::Next(std::string_view message) {
+  // The line before goes in front, so the rule sees both sides of each line feed.
+  std::string context = lineSoFar_;
+  if (held_)
+    context += '\n';
+  const std::size_t before = context.size();
+  context.append(message);
+  const std::string flowed = FlowParagraphs(context);
+  std::string ready = held_ ? std::string(1, flowed[before - 1]) : std::string();
+  ready.append(flowed, before, std::string::npos);
+  held_ = !ready.empty() && ready.back() == '\n';
+  if (held_)
+    ready.pop_back();
+  // The line the next message's first line feed follows.
+  const std::size_t lastEnd = context.size() - (held_ ? 1 : 0);
+  // No line feed before it: npos + 1 is 0, the start.
+  const std::size_t lastStart = lastEnd == 0 ? 0 : context.rfind('\n', lastEnd - 1) + 1;
+  lineSoFar_ = context.substr(lastStart, lastEnd - lastStart);
+  return ready;
+}
+
+bool MessageFlow::Release() {
+  lineSoFar_.clear();
+  const bool held = held_;
+  held_ = false;
+  return held;
+}

@@ -20,4 +20,25 @@
 // the end of the last line before is passed in front of the next piece.
 std::string FlowParagraphs(std::string_view text);
 
+// The game's messages flowed as one text, as a screen shows them: a message's last line feed is
+// held until the next message shows whether the line runs on (the gate scene's sentences run
+// across its messages), and the rule sees the line before each message.
+class MessageFlow {
+ public:
+  // The message flowed. A line feed held from the message before comes first, as a space where
+  // the line runs on or as itself where it does not; the message's own last line feed is held.
+  std::string Next(std::string_view message);
+
+  // Whether a line feed is held, which Next will put first.
+  bool Holding() const { return held_; }
+
+  // Gives up the held line feed, if any (the player's line or a clear comes next), and returns
+  // whether there was one; what follows starts a line of its own.
+  bool Release();
+
+ private:
+  bool held_ = false;
+  std::string lineSoFar_;  // the line before the held line feed, or the one still open
+};
+
 #endif  // PRISMORA_TERM_FLOW_H_

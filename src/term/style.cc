@@ -123,3 +123,19 @@ void StyleLine(std::string_view line, ColourDepth depth, bool heading, std::stri
   }
   out.append(line.substr(done));
 }
+
+std::string StyleText(std::string_view text, ColourDepth depth, std::size_t& headingFrom) {
+  std::string styled;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t lineEnd = text.find('\n', start);
+    const std::size_t end = lineEnd == std::string_view::npos ? text.size() : lineEnd + 1;
+    const std::string_view line = text.substr(start, end - start);
+    const bool heading = headingFrom != kNoHeading && end > headingFrom &&
+                         line.find_first_not_of(" \n") != std::string_view::npos;
+    if (heading)
+      headingFrom = kNoHeading;
+    StyleLine(line, depth, heading, styled);
+    start = end;
+  }
+  return styled;
+}

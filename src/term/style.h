@@ -32,4 +32,11 @@ void SetColouredNames(std::vector<ColouredName> names);
 // bold. The text itself is unchanged; with kNone nothing is added.
 void StyleLine(std::string_view line, ColourDepth depth, bool heading, std::string& out);
 
+// Where no heading is marked.
+constexpr std::size_t kNoHeading = std::string::npos;
+
+// StyleLine for each line of `text`. The heading is the first line with text in it that ends
+// past byte `headingFrom`; once it is found, `headingFrom` becomes kNoHeading.
+std::string StyleText(std::string_view text, ColourDepth depth, std::size_t& headingFrom);
+
 #endif  // PRISMORA_TERM_STYLE_H_

@@ -91,7 +91,6 @@ class TerminalBuffer final : public Screen {
     sync();
     ReleaseLineFeed();
     Put();
-    lineSoFar_.clear();
     rows_ = 0;
     if (ended_)
       return;
@@ -131,53 +130,21 @@ class TerminalBuffer final : public Screen {
 
  private:
   static constexpr std::size_t kHoldBytes = 16384;
-  static constexpr std::size_t kNoHeading = std::string::npos;
 
   // Writes out the first `length` bytes held.
   void Write(std::size_t length) {
     if (length == 0)
       return;
     size_ = AskWindowSize();
-    const std::string_view text(pending_.data(), length);
-    // The line before goes in front, so the rule sees both sides of each line feed.
-    std::string context = lineSoFar_;
-    if (heldLineFeed_)
-      context += '\n';
-    const std::size_t before = context.size();
-    context.append(text);
-    const std::string flowed = FlowParagraphs(context);
+    // A held line feed comes first, one byte in front of the message's own.
+    const std::size_t shift = flow_.Holding() ? 1 : 0;
+    const std::string ready = flow_.Next(std::string_view(pending_.data(), length));
     wrapped_.clear();
-    // A joined line feed is a space in front of the text; a kept one goes out now.
-    std::string ready = heldLineFeed_ && flowed[before - 1] == ' ' ? " " : "";
-    const std::size_t shift = ready.size();
-    if (heldLineFeed_ && shift == 0) {
-      wrapped_ += '\n';
-      column_ = 0;
-    }
-    ready.append(flowed, before, std::string::npos);
-    heldLineFeed_ = ready.back() == '\n';
-    if (heldLineFeed_)
-      ready.pop_back();
-    // The line the next message's first line feed follows.
-    const std::size_t lastEnd = context.size() - (heldLineFeed_ ? 1 : 0);
-    // No line feed before it: npos + 1 is 0, the start.
-    const std::size_t lastStart = lastEnd == 0 ? 0 : context.rfind('\n', lastEnd - 1) + 1;
-    lineSoFar_ = context.substr(lastStart, lastEnd - lastStart);
-    const std::string_view lines = ready;
-    for (std::size_t start = 0; start < lines.size();) {
-      const std::size_t lineEnd = lines.find('\n', start);
-      const std::size_t end = lineEnd == std::string_view::npos ? lines.size() : lineEnd + 1;
-      const std::string_view line = lines.substr(start, end - start);
-      // The heading is the first line with text written since the mark.
-      const bool heading = headingFrom_ != kNoHeading && end > headingFrom_ + shift &&
-                           line.find_first_not_of(" \n") != std::string_view::npos;
-      if (heading)
-        headingFrom_ = kNoHeading;
-      styled_.clear();
-      StyleLine(line, features_.depth, heading, styled_);
-      WrapText(styled_, size_.columns, column_, wrapped_);
-      start = end;
-    }
+    // The mark is a place in what is held; the held line feed, if any, comes before that.
+    std::size_t heading = headingFrom_ == kNoHeading ? kNoHeading : headingFrom_ + shift;
+    WrapText(StyleText(ready, features_.depth, heading), size_.columns, column_, wrapped_);
+    if (heading == kNoHeading)
+      headingFrom_ = kNoHeading;
     Put();
     pending_.erase(0, length);
     if (headingFrom_ != kNoHeading)
@@ -185,10 +152,8 @@ class TerminalBuffer final : public Screen {
   }
 
   void ReleaseLineFeed() {
-    if (!heldLineFeed_)
+    if (!flow_.Release())
       return;
-    heldLineFeed_ = false;
-    lineSoFar_.clear();
     wrapped_ += '\n';
     column_ = 0;
   }
@@ -273,12 +238,10 @@ class TerminalBuffer final : public Screen {
   WindowSize size_;
   std::size_t headingFrom_ = kNoHeading;  // where in pending_ the heading mark was made
   int column_ = 0;
-  int rows_ = 0;               // lines ended since the player's line, a clear or a [more] stop
-  bool ended_ = false;         // Ctrl-D at a [more] stop
-  bool heldLineFeed_ = false;  // the last message's line feed, not written yet
-  std::string lineSoFar_;      // the line before the held line feed, or the one still open
+  int rows_ = 0;        // lines ended since the player's line, a clear or a [more] stop
+  bool ended_ = false;  // Ctrl-D at a [more] stop
+  MessageFlow flow_;
   std::string pending_;
-  std::string styled_;
   std::string wrapped_;
 };
 

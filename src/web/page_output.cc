@@ -29,14 +29,18 @@ class PageBuffer final : public Screen {
  public:
   void MarkHeading() override { headingFrom_ = pending_.size(); }
 
+  // A new scene starts on a line of its own: the held line feed is not needed.
   void Clear() override {
     sync();
+    flow_.Release();
     SendClearToPage();
   }
 
   // The page reads the player's line in a box of its own and marks it there.
   bool StartPlayerLine(bool) override {
     sync();
+    if (flow_.Release())
+      Send("\n");
     return true;
   }
   bool MarksPlayerLine() const override { return false; }
@@ -56,31 +60,21 @@ class PageBuffer final : public Screen {
   int sync() override {
     if (pending_.empty())
       return 0;
-    const std::string flowed = FlowParagraphs(pending_);
-    const std::string_view text = flowed;
-    std::string styled;
-    for (std::size_t start = 0; start < text.size();) {
-      const std::size_t lineEnd = text.find('\n', start);
-      const std::size_t end = lineEnd == std::string_view::npos ? text.size() : lineEnd + 1;
-      const std::string_view line = text.substr(start, end - start);
-      // The heading is the first line with text written since the mark.
-      const bool heading = headingFrom_ != kNoHeading && end > headingFrom_ &&
-                           line.find_first_not_of(" \n") != std::string_view::npos;
-      if (heading)
-        headingFrom_ = kNoHeading;
-      StyleLine(line, ColourDepth::k256, heading, styled);
-      start = end;
-    }
-    SendTextToPage(styled.data(), static_cast<int>(styled.size()));
+    // The mark is a place in what is held; the held line feed, if any, comes before that.
+    const std::size_t shift = flow_.Holding() ? 1 : 0;
+    std::size_t heading = headingFrom_ == kNoHeading ? kNoHeading : headingFrom_ + shift;
+    Send(StyleText(flow_.Next(pending_), ColourDepth::k256, heading));
     pending_.clear();
-    if (headingFrom_ != kNoHeading)
-      headingFrom_ = 0;
+    headingFrom_ = heading == kNoHeading ? kNoHeading : 0;
     return 0;
   }
 
  private:
-  static constexpr std::size_t kNoHeading = std::string::npos;
+  static void Send(const std::string& text) {
+    SendTextToPage(text.data(), static_cast<int>(text.size()));
+  }
 
+  MessageFlow flow_;
   std::size_t headingFrom_ = kNoHeading;  // where in pending_ the heading mark was made
   std::string pending_;
 };
