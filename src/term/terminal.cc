@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "term/flow.h"
+#include "term/screen_text.h"
 #include "term/style.h"
 #include "term/wrap.h"
 
@@ -61,7 +61,7 @@ class TerminalBuffer final : public Screen {
  public:
   TerminalBuffer(std::streambuf* out, Features features) : out_(out), features_(features) {}
 
-  void MarkHeading() override { headingFrom_ = pending_.size(); }
+  void MarkHeading() override { text_.MarkHeading(pending_.size()); }
 
   bool StartPlayerLine(bool markHere) override {
     sync();
@@ -136,23 +136,15 @@ class TerminalBuffer final : public Screen {
     if (length == 0)
       return;
     size_ = AskWindowSize();
-    // A held line feed comes first, one byte in front of the message's own.
-    const std::size_t shift = flow_.Holding() ? 1 : 0;
-    const std::string ready = flow_.Next(std::string_view(pending_.data(), length));
     wrapped_.clear();
-    // The mark is a place in what is held; the held line feed, if any, comes before that.
-    std::size_t heading = headingFrom_ == kNoHeading ? kNoHeading : headingFrom_ + shift;
-    WrapText(StyleText(ready, features_.depth, heading), size_.columns, column_, wrapped_);
-    if (heading == kNoHeading)
-      headingFrom_ = kNoHeading;
+    WrapText(text_.Next(std::string_view(pending_.data(), length), features_.depth), size_.columns,
+             column_, wrapped_);
     Put();
     pending_.erase(0, length);
-    if (headingFrom_ != kNoHeading)
-      headingFrom_ = headingFrom_ > length ? headingFrom_ - length : 0;
   }
 
   void ReleaseLineFeed() {
-    if (!flow_.Release())
+    if (!text_.Release())
       return;
     wrapped_ += '\n';
     column_ = 0;
@@ -236,11 +228,10 @@ class TerminalBuffer final : public Screen {
   std::streambuf* out_;
   Features features_;
   WindowSize size_;
-  std::size_t headingFrom_ = kNoHeading;  // where in pending_ the heading mark was made
   int column_ = 0;
   int rows_ = 0;        // lines ended since the player's line, a clear or a [more] stop
   bool ended_ = false;  // Ctrl-D at a [more] stop
-  MessageFlow flow_;
+  ScreenText text_;
   std::string pending_;
   std::string wrapped_;
 };

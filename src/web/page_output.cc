@@ -7,9 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "term/flow.h"
 #include "term/screen.h"
-#include "term/style.h"
+#include "term/screen_text.h"
 
 namespace {
 
@@ -27,19 +26,19 @@ EM_JS(void, SendClearToPage, (), {
 // page as one message. Lines are styled whole, as at a terminal.
 class PageBuffer final : public Screen {
  public:
-  void MarkHeading() override { headingFrom_ = pending_.size(); }
+  void MarkHeading() override { text_.MarkHeading(pending_.size()); }
 
   // A new scene starts on a line of its own: the held line feed is not needed.
   void Clear() override {
     sync();
-    flow_.Release();
+    text_.Release();
     SendClearToPage();
   }
 
   // The page reads the player's line in a box of its own and marks it there.
   bool StartPlayerLine(bool) override {
     sync();
-    if (flow_.Release())
+    if (text_.Release())
       Send("\n");
     return true;
   }
@@ -60,12 +59,8 @@ class PageBuffer final : public Screen {
   int sync() override {
     if (pending_.empty())
       return 0;
-    // The mark is a place in what is held; the held line feed, if any, comes before that.
-    const std::size_t shift = flow_.Holding() ? 1 : 0;
-    std::size_t heading = headingFrom_ == kNoHeading ? kNoHeading : headingFrom_ + shift;
-    Send(StyleText(flow_.Next(pending_), ColourDepth::k256, heading));
+    Send(text_.Next(pending_, ColourDepth::k256));
     pending_.clear();
-    headingFrom_ = heading == kNoHeading ? kNoHeading : 0;
     return 0;
   }
 
@@ -74,8 +69,7 @@ class PageBuffer final : public Screen {
     SendTextToPage(text.data(), static_cast<int>(text.size()));
   }
 
-  MessageFlow flow_;
-  std::size_t headingFrom_ = kNoHeading;  // where in pending_ the heading mark was made
+  ScreenText text_;
   std::string pending_;
 };
 
