@@ -15,7 +15,8 @@ import generate_story  # noqa: E402
 
 data = os.path.join(source_dir, "data", "story.txt")
 with open(data, "rb") as f:
-    guide = generate_story.parse(data, f.read()).texts["kHelpGuide"]
+    texts = generate_story.parse(data, f.read()).texts
+guide = texts["kHelpGuide"]
 
 # "  look                 the place you are in, again"; a row of spaces continues the one above.
 rows = []
@@ -38,8 +39,8 @@ if man_rows != rows:
     problems.append("man/prismora.6 lists other commands than the help guide:\n"
                     f"  guide: {rows}\n  man:   {man_rows}")
 usage = subprocess.run([prismora, "--help"], capture_output=True, text=True, check=True).stdout
-if "\n".join(guide) not in usage:
-    problems.append("prismora --help does not print the help guide")
+if usage != "\n".join([texts["kUsage"][0]] + guide + [texts["kUsage"][1]]) + "\n":
+    problems.append("prismora --help is not its usage around the help guide")
 for problem in problems:
     print(problem)
 print(f"{len(rows)} command rows checked")
