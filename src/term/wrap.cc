@@ -60,11 +60,14 @@ void PutWord(std::string_view word, int width, int& column, std::string& out) {
 
 void WrapText(std::string_view text, int width, int& column, std::string& out) {
   width = std::max(width, 1);
+  int lineIndent = 0;  // the spaces the text's current line starts with
+  int hang = 0;        // where a row's second column starts; 0 for none
   std::size_t at = 0;
   while (at < text.size()) {
     if (text[at] == '\n') {
       out += '\n';
       column = 0;
+      hang = 0;
       ++at;
       continue;
     }
@@ -89,12 +92,19 @@ void WrapText(std::string_view text, int width, int& column, std::string& out) {
       const int indent = std::min(spaces, std::max(width - wordColumns, 0));
       out.append(static_cast<std::size_t>(indent), ' ');
       column = indent;
+      lineIndent = spaces;
     } else if (spaces + wordColumns <= room) {
+      // A row of a list, indented less than a paragraph, with a gap before its second column:
+      // its wrapped lines go on under that column, where it leaves half the window or more.
+      if (hang == 0 && spaces >= 2 && lineIndent > 0 && lineIndent < 5 &&
+          2 * (column + spaces) <= width)
+        hang = column + spaces;
       out.append(static_cast<std::size_t>(spaces), ' ');
       column += spaces;
     } else {
       out += '\n';
-      column = 0;
+      out.append(static_cast<std::size_t>(hang), ' ');
+      column = hang;
     }
     PutWord(word, width, column, out);
   }
