@@ -4,7 +4,7 @@
 #include <streambuf>
 
 // The screen the game's output is shown on, when it is not a pipe or a file: a terminal
-// (terminal.h) or, in the browser, the web page (src/web/page_output.h). Installed on std::cout,
+// (terminal.h) or, in the browser, the web page (web/page_output.h). Installed on std::cout,
 // it lays the game's plain text out; the calls below reach the one installed, and do nothing
 // without one.
 class Screen : public std::streambuf {
