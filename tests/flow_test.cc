@@ -76,4 +76,17 @@ TEST(FlowTest, JoinsLinesOfAParagraphAndKeepsEveryOtherLineFeed) {
   }
 }
 
+// Messages flow as one text: a line runs on into the next message, and once the player's line
+// has come between, the next message is judged on its own lines.
+TEST(FlowTest, MessagesFlowAcrossAndTheHeldLineFeedIsGivenUp) {
+  const std::string line(90, 'a');  // a long line that does not end a sentence
+  MessageFlow flow;
+  EXPECT_EQ(flow.Next(line + " take a\n"), line + " take a");
+  EXPECT_EQ(flow.Next("look. Sure\n"), " look. Sure");
+  EXPECT_EQ(flow.Next(line + "\n"), "\n" + line);
+  EXPECT_TRUE(flow.Release());
+  EXPECT_FALSE(flow.Release());
+  EXPECT_EQ(flow.Next("ab\ncd"), "ab\ncd");
+}
+
 }  // namespace

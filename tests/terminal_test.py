@@ -149,7 +149,8 @@ def paged(game, work):
                        if text in stop[stop.rfind(b"> "):]), b"\n" * 24) for text in (GATE, FINAL)]
         on_screen = [shown.count(b"\n") < 24 for shown in first]
         require([(proc.wait(WAIT) == 0, "status"),
-                 (b"You've reached the end" in out.seen, "no banner"),
+                 (out.seen.endswith(b"playing!\r\n"),
+                  f"the banner's line end: {out.seen[-60:]!r}"),
                  (term != "dumb" or (MORE not in out.seen and b"> " not in out.seen),
                   "a marker or a prompt mark with TERM=dumb"),
                  (term == "dumb" or on_screen == [True, True],

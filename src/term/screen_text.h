@@ -13,11 +13,10 @@
 // bold (StyleText). The terminal and the web page each hold one.
 class ScreenText {
  public:
-  // The first line with text from byte `at` of what the screen holds on is a heading.
+  // The first line with text from byte `at` of the message being held on is a heading.
   void MarkHeading(std::size_t at) { headingFrom_ = at; }
 
-  // The first `message` bytes the screen holds, flowed and styled. A heading mark past them
-  // moves back by as much, to stay on the same byte of what is left.
+  // The message, flowed and styled; the heading mark applies to it alone.
   std::string Next(std::string_view message, ColourDepth depth);
 
   // Gives up the held line feed (MessageFlow::Release).

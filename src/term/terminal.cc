@@ -112,35 +112,27 @@ class TerminalBuffer final : public Screen {
     return byte;
   }
 
+  // The game flushes every message at its line end; until then it is held whole.
   std::streamsize xsputn(const char* bytes, std::streamsize count) override {
     pending_.append(bytes, static_cast<std::size_t>(count));
-    // Much written without a flush goes out up to its last line end.
-    if (pending_.size() >= kHoldBytes) {
-      const std::size_t lastLineEnd = pending_.rfind('\n');
-      if (lastLineEnd != std::string::npos)
-        Write(lastLineEnd + 1);
-    }
     return count;
   }
 
   int sync() override {
-    Write(pending_.size());
+    Write();
     return out_->pubsync();
   }
 
  private:
-  static constexpr std::size_t kHoldBytes = 16384;
-
   // Writes out the first `length` bytes held.
-  void Write(std::size_t length) {
-    if (length == 0)
+  void Write() {
+    if (pending_.empty())
       return;
     size_ = AskWindowSize();
     wrapped_.clear();
-    WrapText(text_.Next(std::string_view(pending_.data(), length), features_.depth), size_.columns,
-             column_, wrapped_);
+    WrapText(text_.Next(pending_, features_.depth), size_.columns, column_, wrapped_);
     Put();
-    pending_.erase(0, length);
+    pending_.clear();
   }
 
   void ReleaseLineFeed() {

@@ -11,7 +11,6 @@ World::World() {
     At(link.from).ways[IndexOf(way)] = link.to;
     At(link.to).ways[IndexOf(Opposite(way))] = link.from;
   }
-  location = firstRoom;
 }
 
 bool Carries(const World& world, ItemId item) {

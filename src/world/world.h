@@ -15,7 +15,7 @@ struct World {
 
   std::array<Room, kRoomCount> rooms;  // indexed by RoomId
   RoomId firstRoom = RoomId{};         // the room the data writes first
-  RoomId location = RoomId{};
+  RoomId location = firstRoom;
   std::vector<ItemId> inventory;
 
   Room& At(RoomId id) { return rooms[static_cast<std::size_t>(id)]; }
