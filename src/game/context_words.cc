@@ -13,6 +13,14 @@
 
 namespace {
 
+// "Which way do you mean: east, south or west?"
+void AskWhichWay(const std::vector<Direction>& ways) {
+  std::vector<std::string> names;
+  for (Direction way : ways)
+    names.push_back(Fill(DataOf(way).name));
+  Say(Text::kWhichWay, {ListOf(names)});
+}
+
 // Through a way out, or what keeps the player from walking there in one step.
 ContextAnswer GoTo(Game& game, const Place& place) {
   const PlaceRoute route = RouteTo(game.world, place);
@@ -22,13 +30,9 @@ ContextAnswer GoTo(Game& game, const Place& place) {
     case Route::kHere:
       Say(Text::kAlreadyThere, {Fill(place.at)});
       break;
-    case Route::kSeveral: {
-      std::vector<std::string> ways;
-      for (Direction way : route.ways)
-        ways.push_back(Fill(DataOf(way).name));
-      Say(Text::kWhichWay, {ListOf(ways)});
+    case Route::kSeveral:
+      AskWhichWay(route.ways);
       break;
-    }
     case Route::kFar:
       if (!route.ways.empty())
         Say(Text::kNotNextToHere, {Fill(place.to), Fill(DataOf(route.ways[0]).name)});
@@ -59,10 +63,7 @@ ContextAnswer Leave(const Game& game) {
   }
   if (ways.size() == 1)
     return {true, ways[0]};
-  std::vector<std::string> names;
-  for (Direction way : ways)
-    names.push_back(Fill(DataOf(way).name));
-  Say(Text::kWhichWay, {ListOf(names)});
+  AskWhichWay(ways);
   return {true, std::nullopt};
 }
 

@@ -202,10 +202,7 @@ bool LookAtItem(const Game& game, const RoomScript& room) {
     Say(TextOf(items[0]));
     return true;
   }
-  std::vector<std::string> names;
-  for (ItemId item : items)
-    names.push_back(Fill(Text::kTheItem, {DataOf(item).name}));
-  Say(Text::kWhichItem, {kind, ListOf(names)});
+  AskWhichItem(kind, items);
   return true;
 }
 

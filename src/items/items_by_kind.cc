@@ -35,6 +35,10 @@ void MoveItemOfKind(World& world, std::string_view kind, ItemVerb verb) {
     Say(take ? Text::kNotHere : Text::kNotCarried, {kind});
     return;
   }
+  AskWhichItem(kind, items);
+}
+
+void AskWhichItem(std::string_view kind, const std::vector<ItemId>& items) {
   std::vector<std::string> names;
   for (ItemId item : items)
     names.push_back(Fill(Text::kTheItem, {DataOf(item).name}));

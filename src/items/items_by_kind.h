@@ -14,6 +14,9 @@ std::vector<ItemId> ItemsOfKind(const std::vector<ItemId>& list, std::string_vie
 // "a", "a or b", "a, b or c": the words of a list as the story writes one.
 std::string ListOf(const std::vector<std::string>& words);
 
+// Asks which of the items of that kind the player means, naming each.
+void AskWhichItem(std::string_view kind, const std::vector<ItemId>& items);
+
 // An item named by its kind alone: taken from the room (or dropped from the inventory) exactly as
 // naming it in full does when only one such item is there; when there are several, asks which
 // and changes nothing; when there is none, says so.

@@ -6,6 +6,24 @@ Screen* installed = nullptr;
 
 }  // namespace
 
+Screen::int_type Screen::overflow(int_type byte) {
+  if (traits_type::eq_int_type(byte, traits_type::eof()))
+    return traits_type::not_eof(byte);
+  held_ += traits_type::to_char_type(byte);
+  return byte;
+}
+
+std::streamsize Screen::xsputn(const char* bytes, std::streamsize count) {
+  held_.append(bytes, static_cast<std::size_t>(count));
+  return count;
+}
+
+std::string Screen::TakeMessage(ColourDepth depth) {
+  std::string message = text_.Next(held_, depth);
+  held_.clear();
+  return message;
+}
+
 void InstallScreen(Screen* screen) {
   installed = screen;
 }

@@ -2,17 +2,37 @@
 #define PRISMORA_TERM_SCREEN_H_
 
 #include <streambuf>
+#include <string>
+
+#include "term/screen_text.h"
 
 // The screen the game's output is shown on, when it is not a pipe or a file: a terminal
 // (terminal.h) or, in the browser, the web page (web/page_output.h). Installed on std::cout,
 // it lays the game's plain text out; the calls below reach the one installed, and do nothing
 // without one.
+//
+// A screen holds what is written until the next flush: the game flushes every message at its
+// line end. Its own sync() then shows the message, taken flowed and styled (TakeMessage).
 class Screen : public std::streambuf {
  public:
-  virtual void MarkHeading() = 0;
+  void MarkHeading() { text_.MarkHeading(held_.size()); }
   virtual void Clear() = 0;
   virtual bool StartPlayerLine(bool markHere) = 0;
   virtual bool MarksPlayerLine() const = 0;
+
+ protected:
+  int_type overflow(int_type byte) override;
+  std::streamsize xsputn(const char* bytes, std::streamsize count) override;
+
+  bool HasMessage() const { return !held_.empty(); }
+  // The message held, flowed and styled (ScreenText), and no longer held.
+  std::string TakeMessage(ColourDepth depth);
+  // Gives up the line feed held back from the last message; true when there was one.
+  bool ReleaseLineFeed() { return text_.Release(); }
+
+ private:
+  std::string held_;
+  ScreenText text_;
 };
 
 // Makes `screen` the one the calls below reach; null for none.

@@ -49,23 +49,21 @@ struct Features {
   bool player = false;         // a player types at this terminal: [more] stops and the prompt mark
 };
 
-// Holds what is written until the next flush (every std::endl of the game), then writes it flowed,
-// wrapped and coloured to the real standard output, line by line, at the size the terminal
+// At each flush (every std::endl of the game) writes the message held (Screen), flowed, wrapped
+// and coloured, to the real standard output, line by line, at the size the terminal
 // reports then: one query and one write per message (more at a [more] stop). A flush writes a
 // partial line too; the column it ends at carries over. Lines are styled whole, so a coloured
 // name or a heading is never cut in two.
 //
 // A message's last line feed is held until the next message shows whether it falls inside a
-// paragraph (FlowParagraphs), or until the player types, the screen is cleared or the game ends.
+// paragraph (MessageFlow), or until the player types, the screen is cleared or the game ends.
 class TerminalBuffer final : public Screen {
  public:
   TerminalBuffer(std::streambuf* out, Features features) : out_(out), features_(features) {}
 
-  void MarkHeading() override { text_.MarkHeading(pending_.size()); }
-
   bool StartPlayerLine(bool markHere) override {
     sync();
-    ReleaseLineFeed();
+    WriteHeldLineFeed();
     Put();
     if (ended_)
       return false;
@@ -82,14 +80,14 @@ class TerminalBuffer final : public Screen {
 
   void Finish() {
     sync();
-    ReleaseLineFeed();
+    WriteHeldLineFeed();
     Put();
     out_->pubsync();
   }
 
   void Clear() override {
     sync();
-    ReleaseLineFeed();
+    WriteHeldLineFeed();
     Put();
     rows_ = 0;
     if (ended_)
@@ -105,19 +103,6 @@ class TerminalBuffer final : public Screen {
   }
 
  protected:
-  int_type overflow(int_type byte) override {
-    if (traits_type::eq_int_type(byte, traits_type::eof()))
-      return traits_type::not_eof(byte);
-    pending_ += traits_type::to_char_type(byte);
-    return byte;
-  }
-
-  // The game flushes every message at its line end; until then it is held whole.
-  std::streamsize xsputn(const char* bytes, std::streamsize count) override {
-    pending_.append(bytes, static_cast<std::size_t>(count));
-    return count;
-  }
-
   int sync() override {
     Write();
     return out_->pubsync();
@@ -126,17 +111,16 @@ class TerminalBuffer final : public Screen {
  private:
   // Writes out the first `length` bytes held.
   void Write() {
-    if (pending_.empty())
+    if (!HasMessage())
       return;
     size_ = AskWindowSize();
     wrapped_.clear();
-    WrapText(text_.Next(pending_, features_.depth), size_.columns, column_, wrapped_);
+    WrapText(TakeMessage(features_.depth), size_.columns, column_, wrapped_);
     Put();
-    pending_.clear();
   }
 
-  void ReleaseLineFeed() {
-    if (!text_.Release())
+  void WriteHeldLineFeed() {
+    if (!ReleaseLineFeed())
       return;
     wrapped_ += '\n';
     column_ = 0;
@@ -223,8 +207,6 @@ class TerminalBuffer final : public Screen {
   int column_ = 0;
   int rows_ = 0;        // lines ended since the player's line, a clear or a [more] stop
   bool ended_ = false;  // Ctrl-D at a [more] stop
-  ScreenText text_;
-  std::string pending_;
   std::string wrapped_;
 };
 
