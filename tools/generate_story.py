@@ -16,7 +16,7 @@ import sys
 
 ROOM_FIELDS = ("name", "description", "returnText", "place")
 DIRECTIONS = ("north", "east", "south", "west")  # in the order of the game's Direction
-ITEM_ATTRIBUTES = ("kind", "colour", "take", "drop")
+ITEM_ATTRIBUTES = ("kind", "colour", "take", "drop", "look", "description")
 IDENT = r"k[A-Z][A-Za-z0-9]*"
 HEADER = re.compile(
     rf"@ (?:(?P<text>{IDENT})(?:\[(?P<part>[0-9]+)\])?"
@@ -196,8 +196,13 @@ def check_uses(story, path, sources):
     """Every id the code names is in the data, and every text in the data is named."""
     known = {"Text": set(story.texts), "RoomId": set(story.rooms), "ItemId": set(story.items),
              "LightId": set(story.lights)}
-    used = set()
+    # A text an item names as its description is said through the item.
+    used = {attrs["description"] for attrs, _ in story.items.values()}
     faults = []
+    for name, (attrs, _) in story.items.items():
+        if attrs["description"] not in story.texts:
+            faults.append(f"{path}:{story.lines[name]}: error: {name}'s description "
+                          f"{attrs['description']} is not a text here")
     for folder, _, files in sorted(os.walk(sources)):
         for f in sorted(files):
             if not f.endswith((".h", ".cc")):
@@ -274,6 +279,8 @@ struct ItemData {{
   const char* colour;  // the colour it shows in at a terminal, or ""
   CodeRange take;
   CodeRange drop;
+  CodeRange look;    // the words that examine it
+  Text description;  // what examining it shows
 }};
 extern const std::array<ItemData, kItemCount> kItemData;
 
@@ -322,7 +329,8 @@ def source(story):
     out.append("const std::array<ItemData, kItemCount> kItemData = {{")
     for attrs, name in story.items.values():
         out.append(f"    {{{cpp_string(name)}, {cpp_string(attrs['kind'])}, "
-                   f"{cpp_string(attrs['colour'])}, code::{attrs['take']}, code::{attrs['drop']}}},")
+                   f"{cpp_string(attrs['colour'])}, code::{attrs['take']}, code::{attrs['drop']}, "
+                   f"code::{attrs['look']}, Text::{attrs['description']}}},")
     out.append("}};")
     out.append(f"const std::array<RoomLink, {len(story.links)}> kRoomLinks = {{{{")
     for room, way, to, _ in story.links:

@@ -114,22 +114,6 @@ const std::vector<Sight> kEverywhere = {
 };
 // clang-format on
 
-struct ItemSight {
-  CodeRange code;
-  ItemId item;
-  Text text;
-};
-const ItemSight kItemSights[] = {
-    {code::kLookAtRedStone, I::kRedStone, Text::kRedStoneLook},
-    {code::kLookAtYellowStone, I::kYellowStone, Text::kYellowStoneLook},
-    {code::kLookAtBlueStone, I::kBlueStone, Text::kBlueStoneLook},
-    {code::kLookAtBedroomKey, I::kBedroomKey, Text::kBedroomKeyLook},
-    {code::kLookAtShedKey, I::kShedKey, Text::kShedKeyLook},
-    {code::kLookAtOrangeKey, I::kOrangeKey, Text::kOrangeKeyLook},
-    {code::kLookAtGreenKey, I::kGreenKey, Text::kGreenKeyLook},
-    {code::kLookAtPurpleKey, I::kPurpleKey, Text::kPurpleKeyLook},
-};
-
 constexpr CodeRange kLookAtRanges[] = {
     code::kLookAtBlot,
     code::kLookAtCerule,
@@ -161,12 +145,6 @@ const std::vector<Sight>& SightsOf(RoomId room) {
   return kNone;
 }
 
-const Text& TextOf(ItemId item) {
-  return std::find_if(std::begin(kItemSights), std::end(kItemSights),
-                      [item](const ItemSight& s) { return s.item == item; })
-      ->text;
-}
-
 // The distinct items of a kind that lie here or are carried, here first.
 std::vector<ItemId> InReach(const Game& game, const char* kind) {
   std::vector<ItemId> both = game.world.Here().items;
@@ -177,16 +155,17 @@ std::vector<ItemId> InReach(const Game& game, const char* kind) {
 // An item named or kind-named: true when one in reach answered, or a question which.
 bool LookAtItem(const Game& game, const RoomScript& room) {
   const std::int32_t c = game.inputNumber;
-  for (const ItemSight& sight : kItemSights) {
-    if (!sight.code.Holds(c))
+  for (std::size_t i = 0; i < kItemCount; ++i) {
+    const ItemId item = static_cast<ItemId>(i);
+    if (!DataOf(item).look.Holds(c))
       continue;
-    const std::vector<ItemId> here = InReach(game, DataOf(sight.item).kind);
-    if (std::find(here.begin(), here.end(), sight.item) != here.end()) {
-      Say(sight.text);
+    const std::vector<ItemId> here = InReach(game, DataOf(item).kind);
+    if (std::find(here.begin(), here.end(), item) != here.end()) {
+      Say(DataOf(item).description);
       return true;
     }
     // A key the room's light still holds: the light's own look, where it has one.
-    if (room.light != nullptr && room.light->key == sight.item && room.light->examineText) {
+    if (room.light != nullptr && room.light->key == item && room.light->examineText) {
       LookAtLight(game, *room.light);
       return true;
     }
@@ -199,7 +178,7 @@ bool LookAtItem(const Game& game, const RoomScript& room) {
   if (items.empty())
     return false;
   if (items.size() == 1) {
-    Say(TextOf(items[0]));
+    Say(DataOf(items[0]).description);
     return true;
   }
   AskWhichItem(kind, items);
