@@ -6,20 +6,32 @@
 //   PRISMORA_RANDOM_PLAY_SEED=1234       just that one
 #include <cstdint>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "fuzz_support.h"
 #include "game_check.h"
-#include "input/response_codes.h"
+#include "response_codes.h"
 
 namespace {
 
-// The whole game through the tokens, so that a prefix of it takes play deep into the story.
-constexpr int kWalkthrough[] = {2,  10, 17, 130, 24, 121, 139, 10, 17,  17, 273, 31,  10, 148, 269,
-                                24, 31, 31, 31,  31, 283, 17,  10, 279, 24, 17,  240, 10, 10};
+// The whole game through the tokens, one line each, so that a prefix of it takes play deep
+// into the story: the same walkthrough the terminal test and the fuzzer's seeds play.
+std::vector<std::string> Walkthrough() {
+  std::ifstream file(PRISMORA_WALKTHROUGH_TOKENS);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(file, line);)
+    lines.push_back(line + "\n");
+  if (lines.empty()) {
+    std::cerr << "random play: cannot read " << PRISMORA_WALKTHROUGH_TOKENS << "\n";
+    std::exit(1);
+  }
+  return lines;
+}
 
 // Draws the lines of one game: often a stretch of the walkthrough, then undo and codes with a
 // meaning, any line of the file, and empty or overlong lines. Random bytes are the fuzzers' part.
@@ -30,9 +42,10 @@ class Player {
   std::string Lines() {
     std::string out;
     if (Chance(0.3)) {
-      const int prefix = Uniform(1, static_cast<int>(std::size(kWalkthrough)));
+      static const std::vector<std::string> walkthrough = Walkthrough();
+      const int prefix = Uniform(1, static_cast<int>(walkthrough.size()));
       for (int i = 0; i < prefix; ++i)
-        out += Token(kWalkthrough[i]);
+        out += walkthrough[static_cast<std::size_t>(i)];
     } else if (Chance(0.9)) {
       out += Token(Uniform(code::kStart.first, code::kStart.last));
     }

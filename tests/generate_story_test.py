@@ -17,7 +17,8 @@ GOOD = (b"@ room kHall.place north=kYard\n|the Hall\n"
         b"@ room kYard.place\n|the Yard\n@ room kYard.name\n|Yard\n"
         b"@ room kYard.description\n|A yard.\n@ room kYard.returnText\n|Back.\n"
         b"@ kHello\n|\n|Hello |\n")
-CODE = "Say(Text::kHello); Go(RoomId::kYard);\n"
+CODE = "Say(Text::kHello); Go(RoomId::kYard, code::kGo, code::kLook);\n"
+MEANINGS = b"# name lines where meaning\nkGo 2-3 rooms go somewhere\nkLook 5 everywhere,last look\n"
 
 # What is wrong, the data, the code, and the start of the one error line expected.
 CASES = [
@@ -44,26 +45,47 @@ CASES = [
      "story.txt:1: error: kAttic is not a room"),
     ("a list out of order", GOOD + b"@ kList[1]\n|b\n", CODE + "Text::kList\n",
      "story.txt:20: error: kList[1] comes out of order"),
+    # The meanings file: (what, meanings, code, expected).
+    ("a code the data lacks", MEANINGS, CODE + "code::kTalk\n", "src/game.cc:2: error: code::kTalk is not in"),
+    ("a meaning nothing names", MEANINGS + b"kTalk 7 some talk\n", CODE,
+     "meanings.txt:4: error: kTalk is declared here but nothing reacts to it"),
+    ("a meaning written twice", MEANINGS + b"kGo 7 rooms again\n", CODE,
+     "meanings.txt:4: error: kGo is written twice, first on line 2"),
+    ("two meanings on one line", MEANINGS + b"kTalk 5-6 some talk\n", CODE + "code::kTalk\n",
+     "meanings.txt:4: error: kTalk shares lines with kLook, on line 3"),
+    ("a meaning out of order", MEANINGS + b"kTalk 4 some talk\n", CODE + "code::kTalk\n",
+     "meanings.txt:4: error: kTalk is out of order"),
+    ("a meaning without where", MEANINGS + b"kTalk 7 talk to someone\n", CODE + "code::kTalk\n",
+     "meanings.txt:4: error: not 'kName LINES WHERE what it means'"),
+    ("line 1 given a meaning", b"kGo 1-3 rooms go\nkLook 5 everywhere look\n", CODE,
+     "meanings.txt:1: error: lines 1-3 are not a range"),
 ]
 
 
-def run(data, code):
+def run(data, code, meanings=MEANINGS):
     with tempfile.TemporaryDirectory() as tmp:
         os.makedirs(os.path.join(tmp, "src"))
         with open(os.path.join(tmp, "story.txt"), "wb") as f:
             f.write(data)
+        with open(os.path.join(tmp, "meanings.txt"), "wb") as f:
+            f.write(meanings)
         with open(os.path.join(tmp, "src", "game.cc"), "w") as f:
             f.write(code)
         out = os.path.join(tmp, "out")
         result = subprocess.run([sys.executable, generator, os.path.join(tmp, "story.txt"),
-                                 os.path.join(tmp, "src"), out], capture_output=True, text=True)
-        written = os.path.exists(os.path.join(out, "story_data.h"))
+                                 os.path.join(tmp, "meanings.txt"), os.path.join(tmp, "src"),
+                                 out], capture_output=True, text=True)
+        written = os.path.exists(os.path.join(out, "story_data.h")) or \
+            os.path.exists(os.path.join(out, "response_codes.h"))
         return result.returncode, result.stderr.replace(tmp + os.sep, ""), written
 
 
 failures = 0
 for what, data, code, expected in CASES:
-    status, errors, written = run(data, code)
+    if data.startswith((b"k", b"#")):  # a meanings file
+        status, errors, written = run(GOOD, code, data)
+    else:
+        status, errors, written = run(data, code)
     if expected is None:
         ok = status == 0 and written and errors == ""
     else:

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "input/response_codes.h"
+#include "response_codes.h"
 #include "response_check.h"
 
 namespace {

@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
 """Turns the story's data file into C++: the ids of its rooms, items, lights and texts, their
-counts, and the texts themselves.
+counts, and the texts themselves; and the meanings file into the response codes.
 
-    generate_story.py DATA SOURCES OUT_DIR
+    generate_story.py DATA MEANINGS SOURCES OUT_DIR
 
-writes OUT_DIR/story_data.h and OUT_DIR/story_data.cc. The data file says what exists; the code
-only names it. Every `Text::kName`, `RoomId::kName`, `ItemId::kName` and `LightId::kName` that a
-file under SOURCES names must be in the data, and every text in the data must be named by the
-code, so nothing is declared in one place and looked for in another. A fault is reported as
-FILE:LINE: error: ... and nothing is written. The format is described at the top of the data file.
+writes OUT_DIR/story_data.h, OUT_DIR/story_data.cc and OUT_DIR/response_codes.h. The data says
+what exists; the code only names it. Every `Text::kName`, `RoomId::kName`, `ItemId::kName`,
+`LightId::kName` and `code::kName` that a file under SOURCES names must be in the data, and every
+text and every meaning in the data must be named by the code (a meaning may be named by an item
+of the story instead), so nothing is declared in one place and looked for in another. A fault is
+reported as FILE:LINE: error: ... and nothing is written. The formats are described at the top of
+the data files.
 """
 import os
 import re
@@ -22,7 +24,10 @@ HEADER = re.compile(
     rf"@ (?:(?P<text>{IDENT})(?:\[(?P<part>[0-9]+)\])?"
     rf"|room (?P<room>{IDENT})\.(?P<field>[A-Za-z]+)(?P<ways>(?: [a-z]+={IDENT})*)"
     rf"|(?P<kind>item|light) (?P<thing>{IDENT})(?P<attrs>(?: [a-z]+=[A-Za-z0-9]+)*))$")
-USE = re.compile(rf"\b(Text|RoomId|ItemId|LightId)::({IDENT})\b")
+USE = re.compile(rf"\b(Text|RoomId|ItemId|LightId|code)::({IDENT})\b")
+MEANING = re.compile(rf"(?P<name>{IDENT}) +(?P<first>[0-9]+)(?:-(?P<last>[0-9]+))? +"
+                     r"(?P<where>title|everywhere|rooms|some)(?P<last_tried>,last)? +(?P<what>\S.*)$")
+WHERE = {"title": "kTitle", "everywhere": "kEverywhere", "rooms": "kEveryRoom", "some": "kSomeRooms"}
 
 
 class Fault(Exception):
@@ -192,13 +197,65 @@ def check_whole(story, path, fault):
         fault(1, "no rooms: the first room written is where the game starts")
 
 
-def check_uses(story, path, sources):
-    """Every id the code names is in the data, and every text in the data is named."""
-    known = {"Text": set(story.texts), "RoomId": set(story.rooms), "ItemId": set(story.items),
-             "LightId": set(story.lights)}
-    # A text an item names as its description is said through the item.
-    used = {attrs["description"] for attrs, _ in story.items.values()}
+class Meaning:
+    def __init__(self, name, first, last, where, tried_last, what, line):
+        self.name, self.first, self.last, self.where = name, first, last, where
+        self.tried_last, self.what, self.line = tried_last, what, line
+
+
+def parse_meanings(path, data):
+    """The meanings, in the file's order; faults stop with every line that has one."""
     faults = []
+    meanings = {}
+    for number, raw in enumerate(data.decode("utf-8").split("\n"), 1):
+        if not raw.strip() or raw.startswith("#"):
+            continue
+        m = MEANING.match(raw)
+        if not m:
+            faults.append(f"{path}:{number}: error: not 'kName LINES WHERE what it means' "
+                          "(WHERE: title, everywhere, rooms or some)")
+            continue
+        first = int(m["first"])
+        last = int(m["last"] or first)
+        if m["name"] in meanings:
+            faults.append(f"{path}:{number}: error: {m['name']} is written twice, first on line "
+                          f"{meanings[m['name']].line}")
+        elif first < 2 or last < first:
+            faults.append(f"{path}:{number}: error: lines {first}-{last} are not a range of "
+                          "lines after the first (line 1 is the code of a missing file)")
+        else:
+            for other in meanings.values():
+                if first <= other.last and other.first <= last:
+                    faults.append(f"{path}:{number}: error: {m['name']} shares lines with "
+                                  f"{other.name}, on line {other.line}")
+            previous = list(meanings.values())[-1] if meanings else None
+            if previous and first < previous.first:
+                faults.append(f"{path}:{number}: error: {m['name']} is out of order: the meanings "
+                              "go in the order of their first line")
+            meanings[m["name"]] = Meaning(m["name"], first, last, m["where"],
+                                          bool(m["last_tried"]), m["what"], number)
+    if not meanings:
+        faults.append(f"{path}:1: error: no meanings")
+    if faults:
+        raise Fault("\n".join(faults))
+    return meanings
+
+
+def check_uses(story, path, sources, meanings=None, meanings_path=""):
+    """Every id the code names is in the data, and every text and meaning in the data is named."""
+    meanings = meanings or {}
+    known = {"Text": set(story.texts), "RoomId": set(story.rooms), "ItemId": set(story.items),
+             "LightId": set(story.lights),
+             "code": set(meanings) | {"kHighestMeaningful", "kTriedLast"}}
+    # A text an item names as its description is said through the item, and so are its codes.
+    used = {attrs["description"] for attrs, _ in story.items.values()}
+    used |= {attrs[a] for attrs, _ in story.items.values() for a in ("take", "drop", "look")}
+    faults = []
+    for name, (attrs, _) in story.items.items():
+        for a in ("take", "drop", "look"):
+            if meanings and attrs[a] not in meanings:
+                faults.append(f"{path}:{story.lines[name]}: error: {name}'s {a} code "
+                              f"{attrs[a]} is not a meaning in {meanings_path}")
     for name, (attrs, _) in story.items.items():
         if attrs["description"] not in story.texts:
             faults.append(f"{path}:{story.lines[name]}: error: {name}'s description "
@@ -212,14 +269,18 @@ def check_uses(story, path, sources):
                 for number, line in enumerate(src, 1):
                     for kind, name in USE.findall(line.split("//")[0]):
                         used.add(name)
-                        if name not in known[kind]:
+                        if name not in known[kind] and (kind != "code" or meanings):
                             faults.append(f"{where}:{number}: error: {kind}::{name} is not in "
-                                          f"{path}")
+                                          f"{meanings_path if kind == 'code' else path}")
     for name in story.texts:
         if name not in used:
             key = name if name in story.lines else name + "[0]"
             faults.append(f"{path}:{story.lines[key]}: error: {name} is written here but the "
                           "game never says it (no Text::" + name + " under " + sources + ")")
+    for name, meaning in meanings.items():
+        if name not in used:
+            faults.append(f"{meanings_path}:{meaning.line}: error: {name} is declared here but "
+                          "nothing reacts to it (no code::" + name + " under " + sources + ")")
     if faults:
         raise Fault("\n".join(faults))
 
@@ -255,7 +316,7 @@ def header(story):
 #include <cstddef>
 #include <cstdint>
 
-#include "input/response_codes.h"
+#include "response_codes.h"
 
 // The rooms, in the order the data writes them: the first is where the game starts.
 {enum("RoomId", story.rooms, "std::uint8_t")}
@@ -314,6 +375,73 @@ inline const TextParts& PartsOf(Text text) {{ return kTexts[static_cast<std::siz
 """
 
 
+def codes_header(meanings):
+    consts = "\n".join(f"constexpr CodeRange {m.name}{{{m.first}, {m.last}}};  // {m.what}"
+                       for m in meanings.values())
+    rows = "\n".join(f"    {{code::{m.name}, \"{m.name}\", Where::{WHERE[m.where]}, "
+                     f"{cpp_string(m.what)}}},"
+                     for m in meanings.values())
+    last = ", ".join(str(line) for m in meanings.values() if m.tried_last
+                     for line in range(m.first, m.last + 1))
+    highest = max(m.last for m in meanings.values())
+    return f"""// Generated from data/meanings.txt by tools/generate_story.py: do not edit.
+#ifndef PRISMORA_RESPONSE_CODES_H_
+#define PRISMORA_RESPONSE_CODES_H_
+
+#include <array>
+#include <cstdint>
+
+// A closed range of response codes (line numbers of the response file).
+struct CodeRange {{
+  std::int32_t first;
+  std::int32_t last;
+  constexpr bool Holds(std::int32_t code) const {{ return first <= code && code <= last; }}
+}};
+
+// A range that holds no code, for a row that reacts to none.
+constexpr CodeRange kNoCodes{{1, 0}};
+
+// Where a meaning works: the title screen only, there and in every room, every room, or only
+// the rooms whose own rows take it.
+enum class Where : std::uint8_t {{ kTitle, kEverywhere, kEveryRoom, kSomeRooms }};
+
+// Every code the game gives a meaning to, by the name the data gives it.
+namespace code {{
+{consts}
+
+// The highest code with a meaning; the response file must be longer than this, because its
+// line count is the code of every line it does not understand.
+constexpr std::int32_t kHighestMeaningful = {highest};
+
+// Lines tried only after every other line: catch-alls that must not hide the phrasings below.
+constexpr std::array<std::int32_t, {len(last.split(", ")) if last else 0}> kTriedLast = {{{{{last}}}}};
+}}  // namespace code
+
+// What each meaningful range stands for, for the table's check and for tools that explain codes.
+struct CodeMeaning {{
+  CodeRange codes;
+  const char* name;
+  Where where;
+  const char* meaning;
+}};
+
+inline constexpr std::array<CodeMeaning, {len(meanings)}> kCodeMeanings = {{{{
+{rows}
+}}}};
+
+// The meaning of a code, or nullptr when the game gives it none.
+inline const CodeMeaning* MeaningOf(std::int32_t value) {{
+  for (const CodeMeaning& entry : kCodeMeanings) {{
+    if (entry.codes.Holds(value))
+      return &entry;
+  }}
+  return nullptr;
+}}
+
+#endif  // PRISMORA_RESPONSE_CODES_H_
+"""
+
+
 def source(story):
     out = ["// Generated from the story's data file by tools/generate_story.py: do not edit.",
            '#include "story_data.h"', "", "namespace {", ""]
@@ -359,20 +487,23 @@ def write_if_changed(path, content):
 
 
 def main(argv):
-    if len(argv) != 4:
+    if len(argv) != 5:
         print(__doc__.strip().split("\n\n")[1], file=sys.stderr)
         return 2
-    data_path, sources, out_dir = argv[1:]
+    data_path, meanings_path, sources, out_dir = argv[1:]
     try:
         with open(data_path, "rb") as f:
             story = parse(data_path, f.read())
-        check_uses(story, data_path, sources)
+        with open(meanings_path, "rb") as f:
+            meanings = parse_meanings(meanings_path, f.read())
+        check_uses(story, data_path, sources, meanings, meanings_path)
     except Fault as fault:
         print(fault, file=sys.stderr)
         return 1
     os.makedirs(out_dir, exist_ok=True)
     write_if_changed(os.path.join(out_dir, "story_data.h"), header(story))
     write_if_changed(os.path.join(out_dir, "story_data.cc"), source(story))
+    write_if_changed(os.path.join(out_dir, "response_codes.h"), codes_header(meanings))
     return 0
 
 

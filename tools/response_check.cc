@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "input/match_response.h"
-#include "input/response_codes.h"
+#include "response_codes.h"
 #include "slow_match.h"
 #include "text/console.h"
 
@@ -132,10 +132,10 @@ std::vector<Finding> CheckResponseFile(const std::string& path) {
       line.pop_back();
     CheckLine(count, line, &findings);
   }
-  if (const char* meaning = MeaningOf(count)) {
+  if (const CodeMeaning* meaning = MeaningOf(count)) {
     findings.push_back({FindingKind::kLineCountHasMeaning, 0,
                         std::to_string(count) + " lines: unrecognised input would get code " +
-                            std::to_string(count) + " (" + meaning + ")"});
+                            std::to_string(count) + " (" + meaning->meaning + ")"});
   }
   if (count <= code::kHighestMeaningful) {
     findings.push_back({FindingKind::kTooShort, 0,
@@ -162,7 +162,8 @@ PhraseResult ExplainPhrase(const std::string& path, const std::string& phrase) {
     code = MatchResponseIn(path, phrase);
   }
   const bool matched = out.str().empty() && err.str() != Fill(Text::kNoResponseFile) + "\n";
-  return {code, matched, matched ? MeaningOf(code) : nullptr};
+  const CodeMeaning* meaning = matched ? MeaningOf(code) : nullptr;
+  return {code, matched, meaning != nullptr ? meaning->meaning : nullptr};
 }
 
 std::string DescribePhrase(const std::string& phrase, const PhraseResult& result) {

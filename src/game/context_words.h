@@ -1,23 +1,20 @@
 #ifndef PRISMORA_GAME_CONTEXT_WORDS_H_
 #define PRISMORA_GAME_CONTEXT_WORDS_H_
 
-#include <optional>
+#include "game/game_state.h"
+#include "game/room_script.h"
 
-#include "game/game.h"
-#include "world/direction.h"
+// Words whose meaning depends on where the player stands. Each walks one of the room's ways out,
+// with that way's locks and messages, or says why it cannot.
 
-// What the room turn still has to do for a context word: nothing, or walk one of its ways out,
-// with that way's locks and messages.
-struct ContextAnswer {
-  bool handled = false;
-  std::optional<Direction> way;
-};
-
-// Words whose meaning depends on where the player stands: the ways out, going back, leaving, the
-// room's locked door, a place by name, an item named by its kind, the red stone, the stones named
-// (or one stone) where no light takes them.
-// Says what there is to say; `handled` is false for every other code.
-ContextAnswer AnswerInContext(Game& game);
+// A place by name: the way out that leads there, or how it lies from here.
+void GoToPlace(Turn& turn);
+// The way out that leads to the room the player came from.
+void GoBack(Turn& turn);
+// The one way out, or which of them.
+void Leave(Turn& turn);
+// A door, a lock or a key: the room's guarded way, or that none is here.
+void OpenDoor(Turn& turn);
 
 // Each way out of the room, locked or not, with the room it leads to once the player has seen it.
 void ShowWaysOut(const Game& game);

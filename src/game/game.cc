@@ -1,47 +1,18 @@
 #include "game/game.h"
 
-#include "game/help_guide.h"
-#include "game/hints.h"
-#include "game/room_script.h"
-#include "game/room_turn.h"
-#include "input/match_response.h"
-#include "input/response_codes.h"
-#include "term/terminal.h"
+#include <string>
+#include <vector>
+
+#include "game/meanings.h"
+#include "game/room_table.h"
+#include "game/table_check.h"
+#include "game/turn.h"
 #include "text/console.h"
 
 namespace {
 
-enum class TitleChoice { kStart, kQuit, kAgain };
-
-// One showing of the title block and the line typed under it; input ending counts as quitting.
-TitleChoice ShowTitleOnce(Game& game) {
-  Say(Text::kTitle);
-  for (;;) {
-    if (!ReadLine(*game.input, game.PlayerInput))
-      return TitleChoice::kQuit;
-    game.inputNumber = MatchResponse(game.PlayerInput);
-    if (!RepeatIfAgain(game))
-      return TitleChoice::kAgain;
-    if (code::kStart.Holds(game.inputNumber))
-      return TitleChoice::kStart;
-    if (code::kQuit.Holds(game.inputNumber))
-      return TitleChoice::kQuit;
-    // Help and hints go above the title block, which comes again as after any other line; at a
-    // terminal the guide is left last on the screen, where the block would push it off.
-    if (code::kHelp.Holds(game.inputNumber)) {
-      ShowHelpGuide();
-      if (AtTerminal())
-        continue;
-    } else if (code::kHint.Holds(game.inputNumber)) {
-      GiveHint(game, true);
-    } else if (code::kUndo.Holds(game.inputNumber)) {
-      Say(Text::kNothingToUndo);
-    } else if (code::kSaveOrScore.Holds(game.inputNumber)) {
-      Say(Text::kNoSaving);
-    }
-    return TitleChoice::kAgain;
-  }
-}
+// What sysexits.h calls an internal software error: the game's own tables disagree.
+constexpr int kBrokenTable = 70;
 
 }  // namespace
 
@@ -59,15 +30,9 @@ std::optional<int> PlayStep(Game& game, PlayPoint& point) {
   }
 
   if (!game.flags.titleDone) {
-    switch (ShowTitleOnce(game)) {
-      case TitleChoice::kQuit:
-        return 0;
-      case TitleChoice::kStart:
-        game.flags.titleDone = true;
-        break;
-      case TitleChoice::kAgain:
-        break;
-    }
+    PlayTitleTurn(game);
+    if (game.ended)
+      return 0;
     return std::nullopt;
   }
 
@@ -77,23 +42,32 @@ std::optional<int> PlayStep(Game& game, PlayPoint& point) {
     const RoomScript& room = kRoomScripts[point.nextLoop];
     if (game.world.location == room.id) {
       PlayRoomTurn(game, room);
-      if (game.inputEnded)
+      if (game.ended)
         return 0;
       return std::nullopt;
     }
   }
 
-  if (game.world.location == RoomId::kFinalRoom) {
+  if (game.world.location == kEndRoom) {
     ClearScreen();
     game.world.Here().PrintName();
     game.world.Here().PrintDescription();
     game.flags.gameOver = true;
+  } else if (ScriptOf(game.world.location) == nullptr) {
+    // A room without turns that is not the end: no pass could ever read a line there.
+    SayError(Text::kTableFault, {Fill(Text::kNoRoomRow, {TextsOf(game.world.location).place})});
+    return kBrokenTable;
   }
   point.passStarted = false;
   return std::nullopt;
 }
 
 int RunGame(LineReader& input) {
+  const std::vector<std::string> faults = CheckTable(SharedRows(), kRoomScripts, kEndRoom);
+  for (const std::string& fault : faults)
+    SayError(Text::kTableFault, {fault});
+  if (!faults.empty())
+    return kBrokenTable;
   Game game(input);
   PlayPoint point;
   for (;;) {

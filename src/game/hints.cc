@@ -1,15 +1,16 @@
 // Hints: the next step on the road through the story, from where the player stands. The road is
-// the walkthrough's: into the cabin, the stones, the Shed Key and the three lights, and through
-// the gate, tried once on the way when the player passes the yard. Each step is worked out afresh
-// with the rules the rooms play by (rules.h) and the rooms' own table, so a hint holds whatever
-// order the player took. This file knows only the order of the road's goals and what to say.
+// the walkthrough's: into the cabin, the stones, the keys to the doors in front of them and the
+// three lights, and through the gate, tried once on the way when the player passes the yard.
+// Each step is worked out afresh with the rules the rooms play by (rules.h) and the facts of the
+// room table (where each item starts, which way is guarded by which keys, which light holds which
+// key), so a hint holds whatever order the player took. This file knows only the order of the
+// road and what to say.
 #include "game/hints.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "game/game.h"
-#include "game/room_script.h"
+#include "game/room_table.h"
 #include "game/rules.h"
 #include "text/console.h"
 
@@ -18,78 +19,65 @@ namespace {
 using R = RoomId;
 using I = ItemId;
 
-// A step that is always the same: the room it is done in, the nudge, the words.
-struct Step {
-  std::optional<RoomId> room;
-  Text nudge;
-  std::optional<Text> plain;
-};
-
-// Never at its room: the first visit is what completes it.
-const Step kVisitCabin{R::kLivingRoom, Text::kHintVisitCabin, std::nullopt};
-const Step kTryGate{R::kSnowyYard, Text::kHintTryGate, Text::kTypeNorth};
-const Step kOpenGate{R::kSnowyYard, Text::kHintOpenGate, Text::kTypeNorth};
-const Step kCrossCliffside{R::kCliffsidePath, Text::kHintCrossCliffside, Text::kTypeNorth};
-// Only if the road were somehow blocked: looking around is never wrong.
-const Step kLookAround{std::nullopt, Text::kHintLookAround, Text::kTypeLook};
-
-// An item the road needs, where the story shows it first and wherever it was dropped.
-struct ItemHint {
-  ItemId item;
-  std::optional<RoomId> home;    // the room the story shows it in; none for the lights' keys
-  bool handedOut;                // the home hands out another whenever asked, as the nightstand
-  std::optional<ItemId> opener;  // the item that opens the way to its home, where a door is locked
-  std::optional<Text> homeNudge;
-  std::optional<Text> homePlain;
-  Text droppedNudge;
-  Text droppedPlain;
-};
-
-// In the order the road gathers them.
-const ItemHint kItemHints[] = {
-    {I::kBlueStone, R::kLivingRoom, false, std::nullopt, Text::kHintBlueStone,
-     Text::kTypeTakeBlueStone, Text::kHintBlueStoneDropped, Text::kTypeTakeBlueStone},
-    {I::kYellowStone, R::kKitchen, false, std::nullopt, Text::kHintYellowStone,
-     Text::kTypeTakeYellowStone, Text::kHintYellowStoneDropped, Text::kTypeTakeYellowStone},
-    {I::kBedroomKey, R::kKitchen, false, std::nullopt, Text::kHintBedroomKey,
-     Text::kTypeTakeBedroomKey, Text::kHintBedroomKeyDropped, Text::kTypeTakeBedroomKey},
-    {I::kRedStone, R::kBedroom, true, I::kBedroomKey, Text::kHintRedStone, Text::kTypeTakeRedStone,
-     Text::kHintRedStoneDropped, Text::kTypeTakeRedStoneBack},
-    {I::kShedKey, R::kBasement, false, std::nullopt, Text::kHintShedKey, Text::kTypeTakeShedKey,
-     Text::kHintShedKeyDropped, Text::kTypeTakeShedKey},
-    {I::kOrangeKey, std::nullopt, false, std::nullopt, std::nullopt, std::nullopt,
-     Text::kHintOrangeKeyDropped, Text::kTypeTakeOrangeKey},
-    {I::kGreenKey, std::nullopt, false, std::nullopt, std::nullopt, std::nullopt,
-     Text::kHintGreenKeyDropped, Text::kTypeTakeGreenKey},
-    {I::kPurpleKey, std::nullopt, false, std::nullopt, std::nullopt, std::nullopt,
-     Text::kHintPurpleKeyDropped, Text::kTypeTakePurpleKey},
-};
-
-// The three lights, in the order the road opens them.
-struct LightHint {
-  ItemId key;
-  std::optional<ItemId> opener;  // the item that opens the way to the light, where a door is locked
-  Text nudge;
-  Text plain;
-};
-
-const LightHint kLightHints[] = {
-    {I::kOrangeKey, std::nullopt, Text::kHintOrangeLight, Text::kTypeOrangeStones},
-    {I::kGreenKey, I::kShedKey, Text::kHintGreenLight, Text::kTypeGreenStones},
-    {I::kPurpleKey, std::nullopt, Text::kHintPurpleLight, Text::kTypePurpleStones},
-};
-
-// ---- The road -------------------------------------------------------------------------------
-
+// A step: the room it is done in, the nudge, and the words to type there.
 struct Goal {
   std::optional<RoomId> room;
   Text nudge;
   std::optional<Text> plain;
 };
 
-Goal GoalOf(const Step& step) {
-  return {step.room, step.nudge, step.plain};
-}
+// Never at its room: the first visit is what completes it.
+const Goal kVisitCabin{R::kLivingRoom, Text::kHintVisitCabin, std::nullopt};
+// Only if the road were somehow blocked: looking around is never wrong.
+const Goal kLookAround{std::nullopt, Text::kHintLookAround, Text::kTypeLook};
+
+// What to say of an item the road needs, at the room the story shows it in and wherever it was
+// dropped. In the order the road gathers them.
+struct ItemHint {
+  ItemId item;
+  std::optional<Text> homeNudge;  // none for the lights' keys, which no room shows
+  std::optional<Text> homePlain;
+  Text droppedNudge;
+  Text droppedPlain;
+};
+
+const ItemHint kItemHints[] = {
+    {I::kBlueStone, Text::kHintBlueStone, Text::kTypeTakeBlueStone, Text::kHintBlueStoneDropped,
+     Text::kTypeTakeBlueStone},
+    {I::kYellowStone, Text::kHintYellowStone, Text::kTypeTakeYellowStone,
+     Text::kHintYellowStoneDropped, Text::kTypeTakeYellowStone},
+    {I::kBedroomKey, Text::kHintBedroomKey, Text::kTypeTakeBedroomKey, Text::kHintBedroomKeyDropped,
+     Text::kTypeTakeBedroomKey},
+    {I::kRedStone, Text::kHintRedStone, Text::kTypeTakeRedStone, Text::kHintRedStoneDropped,
+     Text::kTypeTakeRedStoneBack},
+    {I::kShedKey, Text::kHintShedKey, Text::kTypeTakeShedKey, Text::kHintShedKeyDropped,
+     Text::kTypeTakeShedKey},
+    {I::kOrangeKey, std::nullopt, std::nullopt, Text::kHintOrangeKeyDropped,
+     Text::kTypeTakeOrangeKey},
+    {I::kGreenKey, std::nullopt, std::nullopt, Text::kHintGreenKeyDropped, Text::kTypeTakeGreenKey},
+    {I::kPurpleKey, std::nullopt, std::nullopt, Text::kHintPurpleKeyDropped,
+     Text::kTypeTakePurpleKey},
+};
+
+// The gate's keys, in the order the road opens their lights, and what to say at each light.
+struct LightHint {
+  ItemId key;
+  Text nudge;
+  Text plain;
+};
+
+const LightHint kLightHints[] = {
+    {I::kOrangeKey, Text::kHintOrangeLight, Text::kTypeOrangeStones},
+    {I::kGreenKey, Text::kHintGreenLight, Text::kTypeGreenStones},
+    {I::kPurpleKey, Text::kHintPurpleLight, Text::kTypePurpleStones},
+};
+
+// After the gate, and crossing to the end.
+const Text kTryGateNudge = Text::kHintTryGate;
+const Text kOpenGateNudge = Text::kHintOpenGate;
+const Text kCrossNudge = Text::kHintCrossCliffside;
+
+// ---- The road -------------------------------------------------------------------------------
 
 const ItemHint* HintOf(ItemId item) {
   for (const ItemHint& hint : kItemHints) {
@@ -110,19 +98,20 @@ struct State {
 
 // The nearest room the item can be taken in now: where it lies, where a room has yet to put it
 // down, or its home when the home hands one out. Rooms earlier in the world win ties.
-std::optional<RoomId> NearestPlace(const State& state, const ItemHint& hint) {
+std::optional<RoomId> NearestPlace(const State& state, ItemId item) {
   std::vector<RoomId> places;
   for (const Room& room : state.world.rooms) {
-    if (std::find(room.items.begin(), room.items.end(), hint.item) != room.items.end())
+    if (std::find(room.items.begin(), room.items.end(), item) != room.items.end())
       places.push_back(room.id);
   }
   for (const RoomScript& room : kRoomScripts) {
     if (!state.flags.seeded[static_cast<std::size_t>(room.id)] &&
-        std::find(room.seeds.begin(), room.seeds.end(), hint.item) != room.seeds.end())
+        std::find(room.seeds.begin(), room.seeds.end(), item) != room.seeds.end())
       places.push_back(room.id);
   }
-  if (hint.handedOut)
-    places.push_back(*hint.home);
+  const ItemHome home = HomeOf(item, kRoomScripts);
+  if (home.handedOut)
+    places.push_back(*home.room);
   std::optional<RoomId> nearest;
   for (RoomId place : places) {
     const int steps = state.StepsTo(place);
@@ -133,26 +122,57 @@ std::optional<RoomId> NearestPlace(const State& state, const ItemHint& hint) {
   return nearest;
 }
 
+// The keys not yet seen of the shut ways that stand between the player and the room: a way the
+// player can walk up to, behind which the room lies (without walking back through it).
+std::vector<ItemId> KeysInFrontOf(const State& state, RoomId room) {
+  std::vector<ItemId> keys;
+  for (const RoomScript& script : kRoomScripts) {
+    for (Direction way : kDirections) {
+      const std::optional<RoomId> to = state.world.At(script.id).Way(way);
+      const Guard* guard = script.guards[IndexOf(way)];
+      if (guard == nullptr || !to || state.StepsTo(script.id) < 0 ||
+          Opens(state.world, state.flags, script, way))
+        continue;
+      const Reaches behind = ReachFrom(state.world, *to, [&](RoomId from, Direction next) {
+        return !(from == *to && next == Opposite(way));
+      });
+      if (behind[static_cast<std::size_t>(room)].steps < 0)
+        continue;
+      for (ItemId key : guard->keys) {
+        if (!Sees(state.world, state.flags, script, key))
+          keys.push_back(key);
+      }
+    }
+  }
+  return keys;
+}
+
 // Adds the step of taking the item, or, when no place holding it can be reached, of taking
 // what opens the way to its home. Returns false when it adds neither.
 bool AddTaking(const State& state, ItemId item, std::vector<Goal>& road) {
   const ItemHint* hint = HintOf(item);
   if (hint == nullptr)
     return false;
-  const std::optional<RoomId> place = NearestPlace(state, *hint);
-  if (!place)
-    return hint->opener && AddTaking(state, *hint->opener, road);
-  const bool home = place == hint->home;
-  road.push_back({place, home ? *hint->homeNudge : hint->droppedNudge,
-                  home ? *hint->homePlain : hint->droppedPlain});
+  const ItemHome home = HomeOf(item, kRoomScripts);
+  const std::optional<RoomId> place = NearestPlace(state, item);
+  if (!place) {
+    bool added = false;
+    if (home.room) {
+      for (ItemId key : KeysInFrontOf(state, *home.room))
+        added = AddTaking(state, key, road) || added;
+    }
+    return added;
+  }
+  const bool atHome = place == home.room && hint->homeNudge;
+  road.push_back({place, atHome ? *hint->homeNudge : hint->droppedNudge,
+                  atHome ? *hint->homePlain : hint->droppedPlain});
   return true;
 }
 
-// One of the three keys not yet found: taken where it was dropped, or given by its light.
+// One of the gate's keys not yet found: taken where it was dropped, or given by its light.
 struct KeyStep {
   Goal goal;
-  const LightHint* light = nullptr;  // set when the light is to be opened
-  const RoomScript* room = nullptr;  // the light's room
+  const RoomScript* room = nullptr;  // the light's room, when the light is to be opened
 };
 
 bool Wants(const State& state, const KeyStep& step, ItemId stone) {
@@ -162,7 +182,7 @@ bool Wants(const State& state, const KeyStep& step, ItemId stone) {
 }
 
 bool Ready(const State& state, const KeyStep& step) {
-  if (step.light == nullptr)
+  if (step.room == nullptr)
     return true;
   const ColourLight& light = *step.room->light;
   return state.StepsTo(*step.goal.room) >= 0 &&
@@ -172,8 +192,7 @@ bool Ready(const State& state, const KeyStep& step) {
 
 // The steps still to take before the gate, in the road's order: the stones, the keys to the
 // doors in front of the lights, then each light (or its dropped key) once it can be done.
-std::vector<Goal> RoadToTheKeys(const State& state) {
-  const RoomScript& gate = *ScriptOf(R::kSnowyYard);
+std::vector<Goal> RoadToTheKeys(const State& state, const RoomScript& gate) {
   std::vector<KeyStep> keys;
   for (const LightHint& light : kLightHints) {
     if (Sees(state.world, state.flags, gate, light.key))
@@ -184,23 +203,24 @@ std::vector<Goal> RoadToTheKeys(const State& state) {
       continue;
     }
     for (const RoomScript& room : kRoomScripts) {
-      if (room.light != nullptr && room.light->key == light.key) {
-        keys.push_back({{room.id, light.nudge, light.plain}, &light, &room});
-      }
+      if (room.light != nullptr && room.light->key == light.key)
+        keys.push_back({{room.id, light.nudge, light.plain}, &room});
     }
   }
 
   std::vector<Goal> road;
   for (const ItemHint& hint : kItemHints) {
     const bool wanted = std::any_of(keys.begin(), keys.end(), [&](const KeyStep& step) {
-      return step.light != nullptr && Wants(state, step, hint.item);
+      return step.room != nullptr && Wants(state, step, hint.item);
     });
     if (wanted)
       AddTaking(state, hint.item, road);
   }
   for (const KeyStep& step : keys) {
-    if (step.light != nullptr && step.light->opener && state.StepsTo(*step.goal.room) < 0)
-      AddTaking(state, *step.light->opener, road);
+    if (step.room != nullptr && state.StepsTo(step.room->id) < 0) {
+      for (ItemId key : KeysInFrontOf(state, step.room->id))
+        AddTaking(state, key, road);
+    }
   }
   for (const KeyStep& step : keys) {
     if (Ready(state, step))
@@ -209,23 +229,48 @@ std::vector<Goal> RoadToTheKeys(const State& state) {
   return road;
 }
 
+// The gate's room and way, the room behind it and the way on from there to the end.
+struct Gate {
+  const RoomScript* room = nullptr;
+  Direction way = Direction::kNorth;
+  RoomId behind = RoomId{};
+  Direction onward = Direction::kNorth;
+};
+
+Gate FindGate(const World& world) {
+  const Guard* guard = GateOf(world, kRoomScripts, kEndRoom);
+  Gate gate;
+  for (const RoomScript& room : kRoomScripts) {
+    for (Direction way : kDirections) {
+      if (guard != nullptr && room.guards[IndexOf(way)] == guard) {
+        gate = {&room, way, *world.At(room.id).Way(way)};
+        gate.onward = ReachOnMap(world, gate.behind)[static_cast<std::size_t>(kEndRoom)].first;
+      }
+    }
+  }
+  return gate;
+}
+
 Goal NextGoal(const State& state) {
-  if (state.here == R::kCliffsidePath)
-    return GoalOf(kCrossCliffside);
-  if (Opens(state.world, state.flags, *ScriptOf(R::kSnowyYard), Direction::kNorth))
-    return GoalOf(kOpenGate);
+  // The map never changes, so neither does the gate.
+  static const Gate gate = FindGate(state.world);
+  if (state.here == gate.behind)
+    return {gate.behind, kCrossNudge, DataOf(gate.onward).typeIt};
+  if (Opens(state.world, state.flags, *gate.room, gate.way))
+    return {gate.room->id, kOpenGateNudge, DataOf(gate.way).typeIt};
   if (!Visited(state.flags, R::kLivingRoom))
-    return GoalOf(kVisitCabin);
-  // What can be done right here comes first; then, in the yard, a first try of the gate, which
-  // tells which keys it wants; otherwise the first step of the road.
-  const std::vector<Goal> road = RoadToTheKeys(state);
+    return kVisitCabin;
+  // What can be done right here comes first; then, at the gate, a first try of it, which tells
+  // which keys it wants; otherwise the first step of the road.
+  const std::vector<Goal> road = RoadToTheKeys(state, *gate.room);
   for (const Goal& goal : road) {
     if (goal.room == state.here)
       return goal;
   }
-  if (!state.flags.gateInspected && state.here == R::kSnowyYard)
-    return GoalOf(kTryGate);
-  return road.empty() ? GoalOf(kLookAround) : road.front();
+  const Guard& guard = *gate.room->guards[IndexOf(gate.way)];
+  if (guard.tried != nullptr && !(state.flags.*guard.tried) && state.here == gate.room->id)
+    return {gate.room->id, kTryGateNudge, DataOf(gate.way).typeIt};
+  return road.empty() ? kLookAround : road.front();
 }
 
 }  // namespace
@@ -234,11 +279,42 @@ bool operator==(const HintSituation& a, const HintSituation& b) {
   return a.nudge == b.nudge && a.goal == b.goal && a.here == b.here;
 }
 
+ItemHome HomeOf(ItemId item, const std::vector<RoomScript>& table) {
+  for (const RoomScript& room : table) {
+    if (std::find(room.seeds.begin(), room.seeds.end(), item) != room.seeds.end())
+      return {room.id, false};
+  }
+  // A room's own row that names an item hands it over whenever asked, as the nightstand does.
+  for (const RoomScript& room : table) {
+    for (const Row& row : room.rows) {
+      if (row.item == item)
+        return {room.id, true};
+    }
+  }
+  return {};
+}
+
+const Guard* GateOf(const World& world, const std::vector<RoomScript>& table, RoomId end) {
+  for (const RoomScript& room : table) {
+    for (Direction way : kDirections) {
+      const Guard* guard = room.guards[IndexOf(way)];
+      if (guard == nullptr)
+        continue;
+      const std::optional<RoomId> to = world.At(room.id).Way(way);
+      const Reaches without = ReachFrom(world, RoomId{}, [&](RoomId from, Direction next) {
+        return !(from == room.id && next == way) && !(to && from == *to && next == Opposite(way));
+      });
+      if (without[static_cast<std::size_t>(end)].steps < 0)
+        return guard;
+    }
+  }
+  return nullptr;
+}
+
 Hint HintFor(const World& world, const StoryFlags& flags) {
   Hint hint;
   if (!flags.titleDone) {
     hint.situation = {Text::kHintTitle, std::nullopt, std::nullopt};
-    hint.nudge = Text::kHintTitle;
     hint.plain = Text::kTypeStart;
     return hint;
   }
@@ -247,12 +323,11 @@ Hint HintFor(const World& world, const StoryFlags& flags) {
   Goal goal = NextGoal(state);
   const bool reachable = goal.room && state.StepsTo(*goal.room) >= 0;
   if (!reachable || (goal.room == here && !goal.plain)) {
-    goal = GoalOf(kLookAround);
+    goal = kLookAround;
     goal.room = here;
   }
 
   hint.situation = {goal.nudge, goal.room, here};
-  hint.nudge = goal.nudge;
   if (goal.room == here) {
     hint.plain = *goal.plain;
   } else {
@@ -264,16 +339,15 @@ Hint HintFor(const World& world, const StoryFlags& flags) {
   return hint;
 }
 
-void GiveHint(Game& game, bool seen) {
+void GiveHint(Game& game) {
   const Hint hint = HintFor(game.world, game.flags);
   SayLine("");
   if (hint.situation == game.hintSituation) {
     Say(hint.plain);
   } else {
-    Say(hint.nudge);
+    Say(hint.situation.nudge);
     if (hint.nudgeWay)
       Say(*hint.nudgeWay);
   }
-  if (seen)
-    game.hintSituation = hint.situation;
+  game.hintSituation = hint.situation;
 }

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "input/response_codes.h"
+#include "response_codes.h"
 #include "story_data.h"
 #include "world/world.h"
 

@@ -6,12 +6,13 @@
 #include <optional>
 #include <vector>
 
+#include "game/game_state.h"
 #include "game/story_flags.h"
-#include "input/response_codes.h"
+#include "response_codes.h"
 #include "story_data.h"
 #include "world/direction.h"
 
-struct Game;
+struct RoomScript;
 
 // One of the story's named facts, by its place in StoryFlags.
 using Flag = bool StoryFlags::*;
@@ -42,11 +43,79 @@ struct ColourLight {
   std::optional<Text> examineStonesHint;  // added once both stones have been seen
 };
 
-// Words that stand for one of the room's own codes here.
-struct CodeAlias {
-  CodeRange words = kNoCodes;
-  CodeRange code = kNoCodes;  // its first code is the one the room reacts to
+struct Row;
+
+// The line being answered: the play, the room it is typed in (none on the title screen) and
+// the row that answers it.
+struct Turn {
+  Game& game;
+  const RoomScript* room;
+  const Row* row;
 };
+
+// When in the turn a row acts.
+enum class Stage {
+  kReact,    // after the room has put its items down and scanned the inventory
+  kOwnMove,  // the player's own move, outside the story: right after matching, never undone
+  kRetype,   // the last line typed once more: the line is matched anew, then answered
+};
+
+// One row of the table of meanings: the codes it takes and what it does with them. The shared
+// rows are in meanings.cc, a room's own in its row of the room table.
+struct Row {
+  CodeRange codes = kNoCodes;
+  void (*act)(Turn&) = nullptr;
+  Stage stage = Stage::kReact;
+  bool showsRoomFirst = false;  // at a one-time screen, the room comes back before the answer
+  bool onTitle = false;         // answered on the title screen too
+  bool inRooms = true;          // answered in the rooms (all but the title's own rows)
+  bool overrides = false;       // a room's row that takes a shared row's codes on purpose
+  std::optional<Text> text;     // what a row that says one text says
+  std::optional<ItemId> item;   // the item a row takes, drops, examines or hands over
+  const char* kind = nullptr;   // the kind a row names an item by alone: "key", "stone"
+
+  Row& At(Stage when) {
+    stage = when;
+    return *this;
+  }
+  Row& ShowsRoomFirst() {
+    showsRoomFirst = true;
+    return *this;
+  }
+  Row& OnTitle() {
+    onTitle = true;
+    return *this;
+  }
+  Row& Overrides() {
+    overrides = true;
+    return *this;
+  }
+  Row& Saying(Text said) {
+    text = said;
+    return *this;
+  }
+  Row& With(ItemId which) {
+    item = which;
+    return *this;
+  }
+  Row& OfKind(const char* itemKind) {
+    kind = itemKind;
+    return *this;
+  }
+  Row& OnlyOnTitle() {
+    onTitle = true;
+    inRooms = false;
+    return *this;
+  }
+};
+
+// A row that answers `codes` with `act`; the setters above say the rest.
+inline Row Answer(CodeRange codes, void (*act)(Turn&)) {
+  Row row;
+  row.codes = codes;
+  row.act = act;
+  return row;
+}
 
 // Everything that is one room's own; the turn every room shares is in room_turn.cc. Built with
 // the named setters below, so each row of the table reads as what it is. Its heading, texts and
@@ -74,8 +143,7 @@ struct RoomScript {
 
   std::optional<Text> afterLook;  // one more line after the return text on look
   const ColourLight* light = nullptr;
-  void (*ownCodes)(Game&) = nullptr;  // codes that only this room reacts to
-  std::vector<CodeAlias> aliases;
+  std::vector<Row> rows;  // the codes only this room answers, tried before the shared rows
 
   RoomScript& FirstVisit(std::vector<Text> texts, Flag sets = nullptr) {
     firstVisitTexts = std::move(texts);
@@ -109,25 +177,16 @@ struct RoomScript {
     afterLook = text;
     return *this;
   }
-  RoomScript& Light(const ColourLight& colourLight) {
+  // The light and the rows that answer at it.
+  RoomScript& Light(const ColourLight& colourLight, const std::vector<Row>& lightRows) {
     light = &colourLight;
+    rows.insert(rows.end(), lightRows.begin(), lightRows.end());
     return *this;
   }
-  RoomScript& OwnCodes(void (*react)(Game&)) {
-    ownCodes = react;
-    return *this;
-  }
-  RoomScript& Aliases(std::vector<CodeAlias> list) {
-    aliases = std::move(list);
+  RoomScript& Rows(const std::vector<Row>& own) {
+    rows.insert(rows.end(), own.begin(), own.end());
     return *this;
   }
 };
-
-// The rooms with turns, in the order the dispatcher tries them. A room earlier in the table
-// than the one just left is reached on the next pass of the outer loop.
-extern const std::vector<RoomScript> kRoomScripts;
-
-// The row of a room, or null for a room without turns (the final scene).
-const RoomScript* ScriptOf(RoomId room);
 
 #endif  // PRISMORA_GAME_ROOM_SCRIPT_H_

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "game/room_table.h"
+
 void ScanInventory(const World& world, StoryFlags& flags, const RoomScript& room) {
   for (ItemId entry : world.inventory) {
     if (std::find(room.scans.begin(), room.scans.end(), entry) != room.scans.end())

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "game/room_turn.h"
-#include "input/response_codes.h"
+#include "game/show.h"
 #include "items/items_by_kind.h"
+#include "response_codes.h"
 #include "text/console.h"
 
 namespace {
@@ -114,20 +114,6 @@ const std::vector<Sight> kEverywhere = {
 };
 // clang-format on
 
-constexpr CodeRange kLookAtRanges[] = {
-    code::kLookAtBlot,
-    code::kLookAtCerule,
-    code::kLookAtScarlett,
-    code::kLookAtJester,
-    code::kSunnie,
-    code::kRosen,
-    {code::kLookAtSnow.first, code::kLookAtCabinets.last},
-    code::kLookAtStove,
-    code::kLookAtDoor,
-    code::kLookAtChildren,
-    {code::kLookAtKeyRing.first, code::kLookAtThing.last},
-};
-
 const Text* SightIn(const std::vector<Sight>& sights, const Game& game) {
   for (const Sight& sight : sights) {
     if (sight.code.Holds(game.inputNumber))
@@ -152,54 +138,45 @@ std::vector<ItemId> InReach(const Game& game, const char* kind) {
   return ItemsOfKind(both, kind);
 }
 
-// An item named or kind-named: true when one in reach answered, or a question which.
-bool LookAtItem(const Game& game, const RoomScript& room) {
-  const std::int32_t c = game.inputNumber;
-  for (std::size_t i = 0; i < kItemCount; ++i) {
-    const ItemId item = static_cast<ItemId>(i);
-    if (!DataOf(item).look.Holds(c))
-      continue;
-    const std::vector<ItemId> here = InReach(game, DataOf(item).kind);
-    if (std::find(here.begin(), here.end(), item) != here.end()) {
-      Say(DataOf(item).description);
+// An item named, or named by its kind: true when one in reach answered, or a question which.
+bool LookAtItem(const Turn& turn) {
+  const Row& row = *turn.row;
+  const Game& game = turn.game;
+  if (row.item) {
+    const ItemData& item = DataOf(*row.item);
+    const std::vector<ItemId> here = InReach(game, item.kind);
+    if (std::find(here.begin(), here.end(), *row.item) != here.end()) {
+      Say(item.description);
       return true;
     }
     // A key the room's light still holds: the light's own look, where it has one.
-    if (room.light != nullptr && room.light->key == item && room.light->examineText) {
-      LookAtLight(game, *room.light);
+    const ColourLight* light = turn.room->light;
+    if (light != nullptr && light->key == *row.item && light->examineText) {
+      LookAtLight(game, *light);
       return true;
     }
     return false;
   }
-  const char* kind = code::kLookAtStone.Holds(c) ? "stone" : code::kLookAtKey.Holds(c) ? "key" : "";
-  if (*kind == '\0')
+  if (row.kind == nullptr)
     return false;
-  const std::vector<ItemId> items = InReach(game, kind);
+  const std::vector<ItemId> items = InReach(game, row.kind);
   if (items.empty())
     return false;
   if (items.size() == 1) {
     Say(DataOf(items[0]).description);
     return true;
   }
-  AskWhichItem(kind, items);
+  AskWhichItem(row.kind, items);
   return true;
 }
 
 }  // namespace
 
-bool IsLookAt(std::int32_t code) {
-  return std::any_of(std::begin(kLookAtRanges), std::end(kLookAtRanges),
-                     [code](const CodeRange& range) { return range.Holds(code); });
-}
-
-bool LookCloser(const Game& game, const RoomScript& room) {
-  if (!IsLookAt(game.inputNumber))
-    return false;
-  if (LookAtItem(game, room))
-    return true;
-  const Text* text = SightIn(SightsOf(room.id), game);
+void LookCloser(Turn& turn) {
+  if (LookAtItem(turn))
+    return;
+  const Text* text = SightIn(SightsOf(turn.room->id), turn.game);
   if (text == nullptr)
-    text = SightIn(kEverywhere, game);
+    text = SightIn(kEverywhere, turn.game);
   Say(text != nullptr ? *text : Text::kNothingSpecial);
-  return true;
 }

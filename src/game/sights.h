@@ -1,17 +1,11 @@
 #ifndef PRISMORA_GAME_SIGHTS_H_
 #define PRISMORA_GAME_SIGHTS_H_
 
-#include <cstdint>
-
-#include "game/game.h"
 #include "game/room_script.h"
 
-// Whether the code looks at someone or something (the look-at codes and the two fathers).
-bool IsLookAt(std::int32_t code);
-
-// A closer look at what the code names: an item lying here or carried; a key still held by this
-// room's light, as the light answers; a thing this room's texts mention; a companion or a father,
-// wherever the player stands; else one plain line. Says its answer; false for other codes.
-bool LookCloser(const Game& game, const RoomScript& room);
+// A closer look at what the row names: an item lying here or carried (by name, or by its kind
+// alone); a key still held by this room's light, as the light answers; a thing this room's texts
+// mention; a companion or a father, wherever the player stands; else one plain line.
+void LookCloser(Turn& turn);
 
 #endif  // PRISMORA_GAME_SIGHTS_H_

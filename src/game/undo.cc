@@ -3,8 +3,8 @@
 #include <cstring>
 #include <type_traits>
 
-#include "game/room_script.h"
-#include "game/room_turn.h"
+#include "game/room_table.h"
+#include "game/show.h"
 #include "text/console.h"
 
 static_assert(std::has_unique_object_representations_v<StoryFlags>,

@@ -1,7 +1,7 @@
 #ifndef PRISMORA_GAME_UNDO_H_
 #define PRISMORA_GAME_UNDO_H_
 
-#include "game/game.h"
+#include "game/game_state.h"
 
 // The whole state of a play at one moment, as undo keeps it: small enough to keep one for every
 // move of a game.

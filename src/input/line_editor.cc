@@ -7,7 +7,7 @@
 #include <memory>
 #include <string_view>
 
-#include "input/line_reader.h"
+#include "input/kept_line.h"
 
 // The history is declared first so that it outlives the editor that reads from it.
 struct LineEditor {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "input/match_response.h"
+#include "input/kept_line.h"
 
 struct LineEditor;
 
@@ -21,18 +21,9 @@ struct LineReader {
   bool (*beforeLine)(bool withoutEditor) = nullptr;
 };
 
-// Bytes kept of one line; anything past it is read and thrown away. One byte more than the
-// matcher accepts, so an overlong line still looks overlong to it.
-constexpr std::size_t kMaxKeptLineBytes = kMaxInputBytes + 1;
-
 // Reads the next line into `line`, without its line feed and without a carriage return right
 // before it. A last line without a line feed still counts. Returns false at end of input, when
 // there was no line left to read.
 bool ReadLine(LineReader& reader, std::string& line);
-
-// Gives `line` the first line of `raw` exactly as ReadLine would have read it from a stream: up
-// to the first line feed, without a carriage return right before it, at most kMaxKeptLineBytes.
-// For lines that arrive whole, such as the line editor's.
-void KeepLine(std::string_view raw, std::string& line);
 
 #endif  // PRISMORA_INPUT_LINE_READER_H_

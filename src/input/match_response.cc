@@ -1,5 +1,6 @@
 #include "input/match_response.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -7,6 +8,7 @@
 #include <regex>
 #include <vector>
 
+#include "response_codes.h"
 #include "text/console.h"
 
 namespace {
@@ -49,6 +51,12 @@ std::vector<CompiledLine>& CompiledLinesOf(const std::string& path) {
 void DropTrailingCarriageReturn(std::string& line) {
   if (!line.empty() && line.back() == '\r')
     line.pop_back();
+}
+
+// A catch-all line answers only when no other line of the file does.
+bool TriedLast(std::int32_t line) {
+  return std::find(code::kTriedLast.begin(), code::kTriedLast.end(), line) !=
+         code::kTriedLast.end();
 }
 
 void ReportUnopenable() {
@@ -110,6 +118,7 @@ std::int32_t MatchResponseIn(const std::string& path, std::string input) {
   const bool tooLong = input.size() > kMaxInputBytes;
   std::vector<CompiledLine>& compiled = CompiledLinesOf(path);
   std::int32_t counter = 0;
+  std::int32_t lastResort = 0;
   std::string line;
   while (std::getline(file, line)) {
     ++counter;
@@ -122,9 +131,15 @@ std::int32_t MatchResponseIn(const std::string& path, std::string input) {
         SayError(Text::kBadPattern, {path, std::to_string(counter), pattern.why});
       continue;
     }
-    if (Match(*pattern.pattern, input) == PatternResult::kMatch)
+    if (TriedLast(counter)) {
+      if (lastResort == 0 && Match(*pattern.pattern, input) == PatternResult::kMatch)
+        lastResort = counter;
+    } else if (Match(*pattern.pattern, input) == PatternResult::kMatch) {
       return counter;
+    }
   }
+  if (lastResort != 0)
+    return lastResort;
   Say(Text::kSorry);
   return counter;
 }

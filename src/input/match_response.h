@@ -13,7 +13,8 @@ constexpr char kResponseFileName[] = "PlayerResponse.txt";
 constexpr std::size_t kMaxInputBytes = 256;
 
 // Lowercases the input and returns the 1-based number of the first line of the response file
-// whose pattern matches all of it. When nothing matches, prints the sorry line and returns the
+// whose pattern matches all of it; a catch-all line (code::kTriedLast) counts only when no other
+// line matches. When nothing matches, prints the sorry line and returns the
 // number of lines read; when the file cannot be opened, prints an error line and returns 1.
 // The file is read afresh on every call, so an edit takes effect at the next line typed; a line
 // whose text is unchanged since the last call keeps its compiled pattern.

@@ -5,22 +5,6 @@
 
 #include "text/console.h"
 
-std::optional<ItemAction> FindItemAction(std::int32_t code) {
-  for (std::size_t i = 0; i < kItemCount; ++i) {
-    const ItemId item = static_cast<ItemId>(i);
-    if (DataOf(item).take.Holds(code))
-      return ItemAction{item, ItemVerb::kTake};
-    if (DataOf(item).drop.Holds(code))
-      return ItemAction{item, ItemVerb::kDrop};
-  }
-  return std::nullopt;
-}
-
-void HandleItemAction(World& world, const std::int32_t& inputNumber) {
-  if (const std::optional<ItemAction> action = FindItemAction(inputNumber))
-    MoveItem(world, action->item, action->verb);
-}
-
 void MoveItem(World& world, ItemId item, ItemVerb verb) {
   const bool take = verb == ItemVerb::kTake;
   std::vector<ItemId>& source = take ? world.Here().items : world.inventory;

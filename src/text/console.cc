@@ -44,6 +44,11 @@ void SayLine(std::string_view line) {
   *out << line << std::endl;
 }
 
+void SayHeading(std::string_view line) {
+  MarkHeading();
+  SayLine(line);
+}
+
 void SayError(Text text, std::initializer_list<std::string_view> fills) {
   *err << Fill(text, fills) << std::endl;
 }

@@ -17,6 +17,8 @@ void Say(Text text);
 void Say(Text text, std::initializer_list<std::string_view> fills);
 // A line the game has put together itself from texts (see Fill).
 void SayLine(std::string_view line);
+// The same for a room's heading, which a terminal or the page shows in bold.
+void SayHeading(std::string_view line);
 // The same on the error stream: the one failure the game reports goes there.
 void SayError(Text text, std::initializer_list<std::string_view> fills = {});
 

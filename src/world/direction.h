@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "input/response_codes.h"
+#include "response_codes.h"
 #include "story_data.h"
 
 // The four ways out of a room. Everything about a direction is here: its name, its opposite, the

@@ -1,11 +1,9 @@
 #include "world/room.h"
 
-#include "term/terminal.h"
 #include "text/console.h"
 
 void Room::PrintName() const {
-  MarkHeading();
-  SayLine(TextsOf(id).name);
+  SayHeading(TextsOf(id).name);
 }
 void Room::PrintDescription() const {
   SayLine(TextsOf(id).description);

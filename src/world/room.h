@@ -18,7 +18,7 @@ struct Room {
   std::optional<RoomId> Way(Direction d) const { return ways[IndexOf(d)]; }
 
   // Each writes its text exactly as stored, then one line end, and flushes. At a terminal the
-  // name shows as a heading (MarkHeading).
+  // name shows as a heading.
   void PrintName() const;
   void PrintDescription() const;
   void PrintReturnText() const;

@@ -8,14 +8,13 @@
 #include "story_data.h"
 #include "world/room.h"
 
-// The one world record: where the game starts, where the player stands, what they carry. A
-// plain value: copying it copies the whole of where things are.
+// The one world record: where the player stands (from the room the data writes first), what
+// they carry and what lies where. A plain value: copying it copies the whole of where things are.
 struct World {
   World();
 
   std::array<Room, kRoomCount> rooms;  // indexed by RoomId
-  RoomId firstRoom = RoomId{};         // the room the data writes first
-  RoomId location = firstRoom;
+  RoomId location = RoomId{};          // from the room the data writes first
   std::vector<ItemId> inventory;
 
   Room& At(RoomId id) { return rooms[static_cast<std::size_t>(id)]; }

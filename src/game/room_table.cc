@@ -1,12 +1,11 @@
 // The table of rooms: what each room shows, where its ways are shut, what it puts down and looks
-// for, and which codes are its own. The turn they all share is in room_turn.cc.
+// for, and the rows of codes only it answers. The turn they all share is in room_turn.cc.
+#include "game/room_table.h"
+
 #include <array>
 
-#include "game/game.h"
-#include "game/room_script.h"
-#include "game/room_turn.h"
-#include "input/response_codes.h"
-#include "text/console.h"
+#include "game/room_actions.h"
+#include "response_codes.h"
 
 namespace {
 
@@ -44,42 +43,16 @@ const ColourLight kGreenLight{
     kNoCodes, std::nullopt, std::nullopt};
 // clang-format on
 
-// The party walks with Maize only on the mountain path; Blot talks once, the others not yet.
-void PartyTalk(Game& game) {
-  const std::int32_t c = game.inputNumber;
-  if (code::kTalkBlot.Holds(c)) {
-    // The screen clears either way, but the room is not shown again.
-    ClearScreen();
-    Say(Text::kTalkBlotHeading);
-    Say(game.flags.blotTalked ? Text::kBlotRefuses : Text::kBlotTalk);
-    game.flags.blotTalked = true;
-  } else if (code::kTalkCerule.Holds(c)) {
-    Say(Text::kTalkCerule);
-  } else if (code::kTalkScarlett.Holds(c)) {
-    Say(Text::kTalkScarlett);
-  } else if (code::kTalkJester.Holds(c)) {
-    Say(Text::kTalkJester);
-  }
-}
-
-// The stone on the nightstand is never in the room's items; it is handed over, every time.
-void NightstandStone(Game& game) {
-  const std::int32_t c = game.inputNumber;
-  if (code::kTakeNightstandStone.Holds(c)) {
-    GiveItem(game, Text::kWakingScene, I::kRedStone);
-    Has(game.flags, I::kRedStone) = true;
-  } else if (code::kSendForNightstandStone.Holds(c)) {
-    GiveItem(game, Text::kQuietGrab, I::kRedStone);
-    Has(game.flags, I::kRedStone) = true;
-  }
-}
-
 }  // namespace
 
 const std::vector<RoomScript> kRoomScripts = {
     RoomScript(RoomId::kSnowyPath, Text::kPathBlocked)
         .FirstVisit({Text::kPathArrival, Text::kBlotArrival})
-        .OwnCodes(PartyTalk),
+        // The party walks with Maize only here; Blot talks once, the others not yet.
+        .Rows({Answer(code::kTalkBlot, TalkToBlot),
+               Answer(code::kTalkCerule, SayRowText).Saying(Text::kTalkCerule),
+               Answer(code::kTalkScarlett, SayRowText).Saying(Text::kTalkScarlett),
+               Answer(code::kTalkJester, SayRowText).Saying(Text::kTalkJester)}),
     // The head-outside screen comes once, after the living room's first visit.
     RoomScript(RoomId::kSnowyYard, std::nullopt)  // every way out of the yard leads somewhere
         .Interlude(&F::headOutsidePending, Text::kHeadOutside)
@@ -97,24 +70,36 @@ const std::vector<RoomScript> kRoomScripts = {
         .Seeds({I::kShedKey}, false)
         .Scans({I::kRedStone, I::kYellowStone})
         .AfterLook(Text::kKeyRingHint)
-        .Light(kOrangeLight),
+        .Light(kOrangeLight, LightRows(kOrangeLight)),
     RoomScript(RoomId::kBedroom, Text::kWall)
         .FirstVisit({Text::kBedroomChoice})
-        .OwnCodes(NightstandStone)
-        // The stone here, red or not, is the one on the nightstand.
-        .Aliases({{code::kTakeStoneByKind, code::kTakeNightstandStone},
-                  {code::kTakeRedStoneHere, code::kTakeNightstandStone}}),
+        // The stone on the nightstand is never in the room's items; it is handed over, every
+        // time. The stone here, red or not, is that one.
+        .Rows({Answer(code::kTakeNightstandStone, HandOver)
+                   .Saying(Text::kWakingScene)
+                   .With(I::kRedStone),
+               Answer(code::kTakeStoneByKind, HandOver)
+                   .Saying(Text::kWakingScene)
+                   .With(I::kRedStone)
+                   .Overrides(),
+               Answer(code::kTakeRedStoneHere, HandOver)
+                   .Saying(Text::kWakingScene)
+                   .With(I::kRedStone)
+                   .Overrides(),
+               Answer(code::kSendForNightstandStone, HandOver)
+                   .Saying(Text::kQuietGrab)
+                   .With(I::kRedStone)}),
     RoomScript(RoomId::kKitchen, Text::kWall)
         .Seeds({I::kYellowStone, I::kBedroomKey}, true)
         .AfterLook(Text::kCabinetHint),
     RoomScript(RoomId::kWornPath, Text::kFence).Guarded(D::kWest, kShedDoor).Scans({I::kShedKey}),
     RoomScript(RoomId::kGraveyard, Text::kFence)
         .Scans({I::kRedStone, I::kBlueStone})
-        .Light(kPurpleLight),
+        .Light(kPurpleLight, LightRows(kPurpleLight)),
     // Only east leads out, although the shed's texts put its door in the west.
     RoomScript(RoomId::kFoodShed, Text::kFence)
         .Scans({I::kYellowStone, I::kBlueStone})
-        .Light(kGreenLight),
+        .Light(kGreenLight, LightRows(kGreenLight)),
     RoomScript(RoomId::kCliffsidePath, Text::kCliff),
 };
 

@@ -1,0 +1,169 @@
+// The rows every room shares. Codes never overlap between shared rows (the table's check says
+// so), so their order here is only the order they read in.
+#include "game/meanings.h"
+
+#include "game/context_words.h"
+#include "game/help_guide.h"
+#include "game/hints.h"
+#include "game/moves.h"
+#include "game/sights.h"
+#include "game/undo.h"
+#include "items/item_actions.h"
+#include "items/items_by_kind.h"
+#include "term/screen.h"
+#include "text/console.h"
+
+namespace {
+
+void SayText(Turn& turn) {
+  Say(*turn.row->text);
+}
+void StartAdventure(Turn& turn) {
+  turn.game.flags.titleDone = true;
+}
+void Quit(Turn& turn) {
+  turn.game.ended = true;
+}
+void Undo(Turn& turn) {
+  UndoLastMove(turn.game);
+}
+void Help(Turn& turn) {
+  ShowHelpGuide();
+  // On the title screen at a terminal the guide is left last on the screen, where the title
+  // block would push it off.
+  if (turn.room == nullptr && AtTerminal())
+    turn.game.titleHeldBack = true;
+}
+void Hint(Turn& turn) {
+  GiveHint(turn.game);
+}
+void Walk(Turn& turn) {
+  TryWay(turn.game, *turn.room, *DirectionOfCode(turn.game.inputNumber));
+}
+void LookAround(Turn& turn) {
+  turn.game.world.Here().PrintReturnText();
+  if (turn.room->afterLook)
+    Say(*turn.room->afterLook);
+}
+void Inventory(Turn& turn) {
+  ShowInventory(turn.game.world);
+}
+void WaysOut(Turn& turn) {
+  ShowWaysOut(turn.game);
+}
+void Take(Turn& turn) {
+  MoveItem(turn.game.world, *turn.row->item, ItemVerb::kTake);
+}
+void Drop(Turn& turn) {
+  MoveItem(turn.game.world, *turn.row->item, ItemVerb::kDrop);
+}
+void TakeOfKind(Turn& turn) {
+  MoveItemOfKind(turn.game.world, turn.row->kind, ItemVerb::kTake);
+}
+void DropOfKind(Turn& turn) {
+  MoveItemOfKind(turn.game.world, turn.row->kind, ItemVerb::kDrop);
+}
+
+// A closer look: the room comes back first at a one-time screen.
+Row Look(CodeRange codes) {
+  return Answer(codes, LookCloser).ShowsRoomFirst();
+}
+
+std::vector<Row> BuildSharedRows() {
+  std::vector<Row> rows = {
+      // The title screen's own, and the player's own moves, which work there too.
+      Answer(code::kStart, StartAdventure).OnlyOnTitle(),
+      Answer(code::kQuit, Quit).OnlyOnTitle(),
+      Answer(code::kAgain, SayText).Saying(Text::kNothingToRepeat).At(Stage::kRetype).OnTitle(),
+      Answer(code::kUndo, Undo).At(Stage::kOwnMove).OnTitle(),
+      Answer(code::kHelp, Help).OnTitle(),
+      Answer(code::kHint, Hint).OnTitle().ShowsRoomFirst(),
+      Answer(code::kSaveOrScore, SayText).Saying(Text::kNoSaving).OnTitle().ShowsRoomFirst(),
+      // Ways out, looking round, the inventory.
+      Answer(code::kNorth, Walk),
+      Answer(code::kEast, Walk),
+      Answer(code::kSouth, Walk),
+      Answer(code::kWest, Walk),
+      Answer(code::kLook, LookAround),
+      Answer(code::kInventory, Inventory),
+      // Words resolved from where the player stands.
+      Answer(code::kGoBack, GoBack).ShowsRoomFirst(),
+      Answer(code::kLeave, Leave).ShowsRoomFirst(),
+      Answer(code::kOpenDoor, OpenDoor).ShowsRoomFirst(),
+      Answer(code::kWaysOut, WaysOut),
+      // Rooms with a light take these themselves.
+      Answer(code::kUseStones, SayText).Saying(Text::kNothingForStones),
+      Answer(code::kOneStone, SayText).Saying(Text::kNothingForStones).ShowsRoomFirst(),
+      Answer(code::kTakeKeyByKind, TakeOfKind).OfKind("key"),
+      Answer(code::kTakeStoneByKind, TakeOfKind).OfKind("stone"),
+      Answer(code::kDropKeyByKind, DropOfKind).OfKind("key"),
+      Answer(code::kDropStoneByKind, DropOfKind).OfKind("stone"),
+      Answer(code::kTakeRedStoneHere, Take).With(ItemId::kRedStone),
+      // Someone or something looked at; the fathers answer talk as well.
+      Look(code::kLookAtBlot),
+      Look(code::kLookAtCerule),
+      Look(code::kLookAtScarlett),
+      Look(code::kLookAtJester),
+      Look(code::kSunnie),
+      Look(code::kRosen),
+      Look(code::kLookAtSnow),
+      Look(code::kLookAtPath),
+      Look(code::kLookAtCabin),
+      Look(code::kLookAtGate),
+      Look(code::kLookAtFence),
+      Look(code::kLookAtShed),
+      Look(code::kLookAtGrains),
+      Look(code::kLookAtGlow),
+      Look(code::kLookAtGraves),
+      Look(code::kLookAtCliffs),
+      Look(code::kLookAtTable),
+      Look(code::kLookAtCabinets),
+      Look(code::kLookAtStove),
+      Look(code::kLookAtDoor),
+      Look(code::kLookAtChildren),
+      Look(code::kLookAtKeyRing),
+      Look(code::kLookAtNightstand),
+      Look(code::kLookAtStone).OfKind("stone"),
+      Look(code::kLookAtKey).OfKind("key"),
+      // Tried after every other line of the response file: only what nothing else took.
+      Look(code::kLookAtThing),
+  };
+  // A place by name, each with its own code.
+  for (const CodeRange place :
+       {code::kGoToKitchen, code::kGoToLivingRoom, code::kGoToHallway, code::kGoToBasement,
+        code::kGoToBedroom, code::kGoToCabin, code::kGoOutside, code::kGoToYard,
+        code::kGoToWornPath, code::kGoToFoodShed, code::kGoToGraveyard, code::kGoToMountainPath,
+        code::kGoThroughGate, code::kGoToWideField, code::kGoToPath})
+    rows.push_back(Answer(place, GoToPlace));
+  // Each item's own words, from the story's data.
+  for (std::size_t i = 0; i < kItemCount; ++i) {
+    const ItemId item = static_cast<ItemId>(i);
+    rows.push_back(Answer(DataOf(item).take, Take).With(item));
+    rows.push_back(Answer(DataOf(item).drop, Drop).With(item));
+    rows.push_back(Look(DataOf(item).look).With(item));
+  }
+  return rows;
+}
+
+const Row* FindIn(const std::vector<Row>& rows, std::int32_t code, bool onTitle) {
+  for (const Row& row : rows) {
+    if (row.codes.Holds(code) && (onTitle ? row.onTitle : row.inRooms))
+      return &row;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+const std::vector<Row>& SharedRows() {
+  static const std::vector<Row> rows = BuildSharedRows();
+  return rows;
+}
+
+const Row* FindRow(std::int32_t code, const RoomScript* room) {
+  if (room != nullptr) {
+    if (const Row* own = FindIn(room->rows, code, false))
+      return own;
+  }
+  return FindIn(SharedRows(), code, room == nullptr);
+}
