@@ -4,6 +4,7 @@
 #include <string>
 
 #include "input/match_response.h"
+#include "response_codes.h"
 #include "test_support.h"
 #include "text/console.h"
 
@@ -110,6 +111,25 @@ TEST(MatcherTest, ReadsTheFileAfreshOnEveryCall) {
   EXPECT_EQ(Match(file, "south").code, 2);
   Responses("south\n");
   EXPECT_EQ(Match(file, "south").code, 1);
+}
+
+}  // namespace
+
+namespace {
+
+// A catch-all line is tried after every other line, so a phrasing written below it still wins.
+TEST(MatcherTest, CatchAllLineAnswersOnlyWhatNothingElseTook) {
+  ASSERT_FALSE(code::kTriedLast.empty());
+  const std::int32_t last = code::kTriedLast.front();
+  std::string file;
+  for (std::int32_t line = 1; line <= last + 2; ++line)
+    file += line == last ? "x .+\n" : line == last + 1 ? "x lantern\n" : "(?!)\n";
+  const std::string path = Responses(file);
+  EXPECT_EQ(Match(path, "x lantern").code, last + 1);
+  const Outcome other = Match(path, "x table");
+  EXPECT_EQ(other.code, last);
+  EXPECT_EQ(other.out, "");
+  EXPECT_EQ(Match(path, "y").code, last + 2);
 }
 
 }  // namespace

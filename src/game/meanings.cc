@@ -6,6 +6,7 @@
 #include "game/help_guide.h"
 #include "game/hints.h"
 #include "game/moves.h"
+#include "game/places.h"
 #include "game/sights.h"
 #include "game/undo.h"
 #include "items/item_actions.h"
@@ -128,13 +129,9 @@ std::vector<Row> BuildSharedRows() {
       // Tried after every other line of the response file: only what nothing else took.
       Look(code::kLookAtThing),
   };
-  // A place by name, each with its own code.
-  for (const CodeRange place :
-       {code::kGoToKitchen, code::kGoToLivingRoom, code::kGoToHallway, code::kGoToBasement,
-        code::kGoToBedroom, code::kGoToCabin, code::kGoOutside, code::kGoToYard,
-        code::kGoToWornPath, code::kGoToFoodShed, code::kGoToGraveyard, code::kGoToMountainPath,
-        code::kGoThroughGate, code::kGoToWideField, code::kGoToPath})
-    rows.push_back(Answer(place, GoToPlace));
+  // A place by name: the way out that leads there.
+  for (const Place& place : kPlaces)
+    rows.push_back(Answer(place.code, GoToPlace));
   // Each item's own words, from the story's data.
   for (std::size_t i = 0; i < kItemCount; ++i) {
     const ItemId item = static_cast<ItemId>(i);

@@ -10,9 +10,11 @@ namespace {
 
 using R = RoomId;
 
+}  // namespace
+
 // The cabin is the floor the player walks in on, so that "go upstairs" leads out of the basement;
 // outside is everywhere under the sky, so that "go outside" leads out of the food shed too.
-const Place kPlaces[] = {
+const std::vector<Place> kPlaces = {
     {code::kGoToKitchen, {R::kKitchen}, Text::kToKitchen, Text::kInKitchen},
     {code::kGoToLivingRoom, {R::kLivingRoom}, Text::kToLivingRoom, Text::kInLivingRoom},
     {code::kGoToHallway, {R::kHallway}, Text::kToHallway, Text::kInHallway},
@@ -38,6 +40,8 @@ const Place kPlaces[] = {
      Text::kToPath,
      Text::kOnPath},
 };
+
+namespace {
 
 bool IsIn(const Place& place, RoomId room) {
   return std::find(place.rooms.begin(), place.rooms.end(), room) != place.rooms.end();

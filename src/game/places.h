@@ -16,6 +16,9 @@ struct Place {
   Text at;  // "in the Kitchen", "outside": where the player already is
 };
 
+// Every place by name, each with its own code.
+extern const std::vector<Place> kPlaces;
+
 // The place a code names, or nullptr.
 const Place* FindPlace(std::int32_t code);
 
