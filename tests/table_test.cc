@@ -59,7 +59,7 @@ TEST(TableCheck, NamesEachFault) {
        [](auto& shared, auto&) { SharedRow(shared, code::kQuit).inRooms = true; },
        "kQuit is not answered where"},
       {"a meaning of some rooms that no room takes",
-       [](auto&, auto& rooms) { RowOf(rooms, RoomId::kSnowyPath).rows.clear(); },
+       [](auto&, auto& rooms) { RowOf(rooms, RoomId::kMountainPath).rows.clear(); },
        "kTalkBlot is not answered where"},
   };
   for (const auto& c : cases) {

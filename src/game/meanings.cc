@@ -7,6 +7,7 @@
 #include "game/hints.h"
 #include "game/moves.h"
 #include "game/places.h"
+#include "game/room_actions.h"
 #include "game/sights.h"
 #include "game/undo.h"
 #include "items/item_actions.h"
@@ -16,9 +17,6 @@
 
 namespace {
 
-void SayText(Turn& turn) {
-  Say(*turn.row->text);
-}
 void StartAdventure(Turn& turn) {
   turn.game.flags.titleDone = true;
 }
@@ -75,11 +73,11 @@ std::vector<Row> BuildSharedRows() {
       // The title screen's own, and the player's own moves, which work there too.
       Answer(code::kStart, StartAdventure).OnlyOnTitle(),
       Answer(code::kQuit, Quit).OnlyOnTitle(),
-      Answer(code::kAgain, SayText).Saying(Text::kNothingToRepeat).At(Stage::kRetype).OnTitle(),
+      Answer(code::kAgain, SayRowText).Saying(Text::kNothingToRepeat).At(Stage::kRetype).OnTitle(),
       Answer(code::kUndo, Undo).At(Stage::kOwnMove).OnTitle(),
       Answer(code::kHelp, Help).OnTitle(),
       Answer(code::kHint, Hint).OnTitle().ShowsRoomFirst(),
-      Answer(code::kSaveOrScore, SayText).Saying(Text::kNoSaving).OnTitle().ShowsRoomFirst(),
+      Answer(code::kSaveOrScore, SayRowText).Saying(Text::kNoSaving).OnTitle().ShowsRoomFirst(),
       // Ways out, looking round, the inventory.
       Answer(code::kNorth, Walk),
       Answer(code::kEast, Walk),
@@ -93,8 +91,8 @@ std::vector<Row> BuildSharedRows() {
       Answer(code::kOpenDoor, OpenDoor).ShowsRoomFirst(),
       Answer(code::kWaysOut, WaysOut),
       // Rooms with a light take these themselves.
-      Answer(code::kUseStones, SayText).Saying(Text::kNothingForStones),
-      Answer(code::kOneStone, SayText).Saying(Text::kNothingForStones).ShowsRoomFirst(),
+      Answer(code::kUseStones, SayRowText).Saying(Text::kNothingForStones),
+      Answer(code::kOneStone, SayRowText).Saying(Text::kNothingForStones).ShowsRoomFirst(),
       Answer(code::kTakeKeyByKind, TakeOfKind).OfKind("key"),
       Answer(code::kTakeStoneByKind, TakeOfKind).OfKind("stone"),
       Answer(code::kDropKeyByKind, DropOfKind).OfKind("key"),

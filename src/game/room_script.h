@@ -117,7 +117,7 @@ inline Row Answer(CodeRange codes, void (*act)(Turn&)) {
   return row;
 }
 
-// Everything that is one room's own; the turn every room shares is in room_turn.cc. Built with
+// Everything that is one room's own; the turn every room shares is in turn.cc. Built with
 // the named setters below, so each row of the table reads as what it is. Its heading, texts and
 // ways come from the story's data by its id.
 struct RoomScript {

@@ -1,5 +1,5 @@
 // The table of rooms: what each room shows, where its ways are shut, what it puts down and looks
-// for, and the rows of codes only it answers. The turn they all share is in room_turn.cc.
+// for, and the rows of codes only it answers. The turns they all share are in turn.cc.
 #include "game/room_table.h"
 
 #include <array>
@@ -46,7 +46,7 @@ const ColourLight kGreenLight{
 }  // namespace
 
 const std::vector<RoomScript> kRoomScripts = {
-    RoomScript(RoomId::kSnowyPath, Text::kPathBlocked)
+    RoomScript(RoomId::kMountainPath, Text::kPathBlocked)
         .FirstVisit({Text::kPathArrival, Text::kBlotArrival})
         // The party walks with Maize only here; Blot talks once, the others not yet.
         .Rows({Answer(code::kTalkBlot, TalkToBlot),

@@ -47,7 +47,7 @@ struct RoomSights {
 
 // clang-format off
 const RoomSights kRoomSights[] = {
-    {R::kSnowyPath, {
+    {R::kMountainPath, {
         {code::kLookAtSnow, Text::kLookSnow},
         {code::kLookAtPath, Text::kLookMountainPath}}},
     {R::kSnowyYard, {
