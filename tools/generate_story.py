@@ -310,6 +310,12 @@ inline const ItemData& DataOf(ItemId item) {{ return kItemData[static_cast<std::
 inline const LightData& DataOf(LightId light) {{ return kLightData[static_cast<std::size_t>(light)]; }}
 inline const TextParts& PartsOf(Text text) {{ return kTexts[static_cast<std::size_t>(text)]; }}
 
+// The names the data gives its rooms, items and texts, without the k ("Kitchen"), in id order:
+// a saved game names things by them, so it outlasts a reordering of the data.
+extern const std::array<const char*, kRoomCount> kRoomKeys;
+extern const std::array<const char*, kItemCount> kItemKeys;
+extern const std::array<const char*, kTextCount> kTextKeys;
+
 #endif  // PRISMORA_STORY_DATA_H_
 """
 
@@ -344,6 +350,12 @@ def source(story):
     for name, parts in story.texts.items():
         out.append(f"    {{{name}Parts, {len(parts)}}},")
     out.append("}};")
+    for array, count, names in (("kRoomKeys", "kRoomCount", story.rooms),
+                                ("kItemKeys", "kItemCount", story.items),
+                                ("kTextKeys", "kTextCount", story.texts)):
+        out.append(f"const std::array<const char*, {count}> {array} = {{{{")
+        out += [f"    {cpp_string(name[1:])}," for name in names]
+        out.append("}};")
     return "\n".join(out) + "\n"
 
 
