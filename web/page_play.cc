@@ -63,7 +63,7 @@ int PlayOnPage() {
     PageLines lines;
     std::streambuf* keyboard = std::cin.rdbuf(&lines);
     LineReader reader{&std::cin};
-    status = RunGame(reader);
+    status = RunGame(reader, nullptr);
     std::cin.rdbuf(keyboard);
   }
   // After an asyncify wait, main's return reaches no one (emscripten 3.1.6), and exit() would

@@ -6,6 +6,7 @@
 #include "game/room_turn.h"
 #include "input/match_response.h"
 #include "input/response_codes.h"
+#include "save/save_commands.h"
 #include "term/terminal.h"
 #include "text/console.h"
 
@@ -36,8 +37,14 @@ TitleChoice ShowTitleOnce(Game& game) {
       GiveHint(game, true);
     } else if (code::kUndo.Holds(game.inputNumber)) {
       Say(Text::kNothingToUndo);
-    } else if (code::kSaveOrScore.Holds(game.inputNumber)) {
-      Say(Text::kNoSaving);
+    } else if (code::kSave.Holds(game.inputNumber)) {
+      Say(Text::kNothingToSave);
+    } else if (code::kRestore.Holds(game.inputNumber)) {
+      RestoreGame(game, nullptr);  // in play from the next step when it is brought back
+    } else if (code::kRestart.Holds(game.inputNumber)) {
+      Say(Text::kNothingToRestart);
+    } else if (code::kScore.Holds(game.inputNumber)) {
+      Say(Text::kNoScore);
     }
     return TitleChoice::kAgain;
   }
@@ -93,8 +100,9 @@ std::optional<int> PlayStep(Game& game, PlayPoint& point) {
   return std::nullopt;
 }
 
-int RunGame(LineReader& input) {
+int RunGame(LineReader& input, SaveStore* saves) {
   Game game(input);
+  game.saves = saves;
   PlayPoint point;
   for (;;) {
     if (const std::optional<int> status = PlayStep(game, point))

@@ -12,6 +12,8 @@
 #include "input/line_reader.h"
 #include "world/world.h"
 
+class SaveStore;
+
 // What undo takes back: everything a move can change.
 struct Moment {
   World world;
@@ -42,7 +44,8 @@ struct Game {
   std::optional<Text> afterEntry;
 
   LineReader* input;
-  bool inputEnded = false;  // no more lines will come: the game ends quietly
+  SaveStore* saves = nullptr;  // where save and restore keep games; none: nowhere to keep them
+  bool inputEnded = false;     // no more lines will come: the game ends quietly
 };
 
 // Where the outer loop stands between two steps of play.
@@ -56,8 +59,8 @@ struct PlayPoint {
 // RunGame is these steps in a row; tests and fuzzers use them to look at the state in between.
 std::optional<int> PlayStep(Game& game, PlayPoint& point);
 
-// Plays from the title screen to the closing banner. Returns the exit status: 0 after the
-// banner, after quitting on the title screen, and when input ends.
-int RunGame(LineReader& input);
+// Plays from the title screen to the closing banner, keeping saved games in `saves`. Returns the
+// exit status: 0 after the banner, after quitting on the title screen, and when input ends.
+int RunGame(LineReader& input, SaveStore* saves);
 
 #endif  // PRISMORA_GAME_GAME_H_

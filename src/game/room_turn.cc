@@ -11,6 +11,7 @@
 #include "input/match_response.h"
 #include "input/response_codes.h"
 #include "items/item_actions.h"
+#include "save/save_commands.h"
 #include "text/console.h"
 
 namespace {
@@ -107,9 +108,9 @@ bool ReactAtLight(Game& game, const ColourLight& light) {
 // Words the game took on beyond the story's own: said at the yard's one-time screen, their
 // answer comes below the yard itself, which would otherwise clear it away on the next turn.
 bool ShowsRoomFirst(std::int32_t c) {
-  return code::kHint.Holds(c) || code::kSaveOrScore.Holds(c) || code::kGoBack.Holds(c) ||
-         code::kLeave.Holds(c) || code::kOpenDoor.Holds(c) || code::kOneStone.Holds(c) ||
-         IsLookAt(c);
+  return code::kHint.Holds(c) || code::kSave.Holds(c) || code::kScore.Holds(c) ||
+         code::kGoBack.Holds(c) || code::kLeave.Holds(c) || code::kOpenDoor.Holds(c) ||
+         code::kOneStone.Holds(c) || IsLookAt(c);
 }
 
 void React(Game& game, const RoomScript& room) {
@@ -134,8 +135,10 @@ void React(Game& game, const RoomScript& room) {
     ShowHelpGuide();
   } else if (code::kHint.Holds(c)) {
     GiveHint(game, true);
-  } else if (code::kSaveOrScore.Holds(c)) {
-    Say(Text::kNoSaving);
+  } else if (code::kSave.Holds(c)) {
+    SaveGame(game);
+  } else if (code::kScore.Holds(c)) {
+    Say(Text::kNoScore);
   } else if (room.light != nullptr && ReactAtLight(game, *room.light)) {
     // the light has answered
   } else if (LookCloser(game, room)) {
@@ -165,6 +168,15 @@ void PlayRoomTurn(Game& game, const RoomScript& room) {
     return;
   if (code::kUndo.Holds(game.inputNumber)) {
     UndoLastMove(game);
+    return;
+  }
+  // Like undo, these replace the whole game, the way back included: no move of this turn.
+  if (code::kRestore.Holds(game.inputNumber)) {
+    RestoreGame(game, &start);
+    return;
+  }
+  if (code::kRestart.Holds(game.inputNumber)) {
+    AskToRestart(game);
     return;
   }
   if (!room.seedsBeforeMatching)

@@ -66,32 +66,8 @@ PatternResult Match(const std::regex& pattern, const std::string& input) {
   }
 }
 
-}  // namespace
-
-PatternResult TryPattern(const std::string& pattern, const std::string& input, std::string* why) {
-  std::vector<CompiledLine> one;
-  const CompiledLine& line = Compile(one, 0, pattern);
-  if (!line.pattern) {
-    if (line.why.empty())
-      return PatternResult::kNoMatch;
-    *why = line.why;
-    return PatternResult::kInvalid;
-  }
-  return Match(*line.pattern, input);
-}
-
-void LowercaseAscii(std::string& text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z')
-      c = static_cast<char>(c - 'A' + 'a');
-  }
-}
-
-std::int32_t MatchResponse(std::string input) {
-  return MatchResponseIn(kResponseFileName, std::move(input));
-}
-
-std::int32_t MatchResponseIn(const std::string& path, std::string input) {
+// The first line of the file at `path` whose pattern matches all of `input` (see MatchResponse).
+std::int32_t MatchIn(const std::string& path, std::string input, bool saySorry) {
   LowercaseAscii(input);
 
   // A directory opens as a stream on POSIX and then reads as an empty file; it is no more a
@@ -125,6 +101,40 @@ std::int32_t MatchResponseIn(const std::string& path, std::string input) {
     if (Match(*pattern.pattern, input) == PatternResult::kMatch)
       return counter;
   }
-  Say(Text::kSorry);
+  if (saySorry)
+    Say(Text::kSorry);
   return counter;
+}
+
+}  // namespace
+
+PatternResult TryPattern(const std::string& pattern, const std::string& input, std::string* why) {
+  std::vector<CompiledLine> one;
+  const CompiledLine& line = Compile(one, 0, pattern);
+  if (!line.pattern) {
+    if (line.why.empty())
+      return PatternResult::kNoMatch;
+    *why = line.why;
+    return PatternResult::kInvalid;
+  }
+  return Match(*line.pattern, input);
+}
+
+void LowercaseAscii(std::string& text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z')
+      c = static_cast<char>(c - 'A' + 'a');
+  }
+}
+
+std::int32_t MatchResponse(std::string input) {
+  return MatchResponseIn(kResponseFileName, std::move(input));
+}
+
+std::int32_t MatchAnswer(std::string input) {
+  return MatchIn(kResponseFileName, std::move(input), false);
+}
+
+std::int32_t MatchResponseIn(const std::string& path, std::string input) {
+  return MatchIn(path, std::move(input), true);
 }

@@ -19,10 +19,15 @@ namespace code {
 constexpr CodeRange kStart{2, 4};
 constexpr CodeRange kQuit{5, 6};
 
-// The player's own moves, in every room: take one back, type the last line again, ask to save.
+// The player's own moves, in every room: take one back, type the last line again; save the game
+// (a name may follow the word), bring a saved one back, start again, ask for the score.
 constexpr CodeRange kUndo{9, 9};
 constexpr CodeRange kAgain{23, 23};
-constexpr CodeRange kSaveOrScore{30, 30};
+constexpr CodeRange kSave{30, 30};
+constexpr CodeRange kRestore{7, 7};
+constexpr CodeRange kRestart{8, 8};
+constexpr CodeRange kScore{16, 16};
+constexpr CodeRange kYes{67, 67};  // the answer that starts the game over
 constexpr CodeRange kGoBack{37, 37};  // to the room the player came from
 
 constexpr CodeRange kNorth{10, 15};
@@ -154,7 +159,11 @@ constexpr CodeMeaning kCodeMeanings[] = {
     {code::kQuit, "quit the program"},
     {code::kUndo, "undo the last move"},
     {code::kAgain, "repeat the last line"},
-    {code::kSaveOrScore, "save, restore or score"},
+    {code::kRestore, "restore a saved game"},
+    {code::kRestart, "start the game over"},
+    {code::kScore, "ask for the score"},
+    {code::kSave, "save the game"},
+    {code::kYes, "yes"},
     {code::kGoBack, "go back"},
     {code::kNorth, "go north"},
     {code::kEast, "go east"},
