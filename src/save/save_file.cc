@@ -32,16 +32,6 @@ constexpr Fact kFacts[] = {
 static_assert(sizeof(StoryFlags) == std::size(kFacts) + 3 * kRoomCount + kItemCount,
               "every story flag must be saved: a new one goes into the file's lines here");
 
-std::uint32_t Crc32(std::string_view bytes) {
-  std::uint32_t crc = 0xFFFFFFFFu;
-  for (const char c : bytes) {
-    crc ^= static_cast<unsigned char>(c);
-    for (int bit = 0; bit < 8; ++bit)
-      crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-  }
-  return ~crc;
-}
-
 std::string Hex(std::uint32_t value) {
   char buffer[9];
   std::snprintf(buffer, sizeof buffer, "%08x", static_cast<unsigned>(value));
@@ -266,6 +256,16 @@ bool CanExist(const Moment& moment, Reader& in) {
 }
 
 }  // namespace
+
+std::uint32_t Crc32(std::string_view bytes) {
+  std::uint32_t crc = 0xFFFFFFFFu;
+  for (const char c : bytes) {
+    crc ^= static_cast<unsigned char>(c);
+    for (int bit = 0; bit < 8; ++bit)
+      crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+  }
+  return ~crc;
+}
 
 std::string WriteSave(const Moment& moment) {
   const World& world = moment.world;

@@ -1,6 +1,7 @@
 #ifndef PRISMORA_SAVE_SAVE_FILE_H_
 #define PRISMORA_SAVE_SAVE_FILE_H_
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,10 @@
 //   has RedStone
 //   facts titleDone headOutsidePending
 //   check 5d1c0a2e
+
+// The checksum of the last line: CRC-32 (IEEE 802.3, as zlib and PNG have it) of every byte
+// above it, written as eight lowercase hex digits.
+std::uint32_t Crc32(std::string_view bytes);
 
 // The whole moment as a saved game's text.
 std::string WriteSave(const Moment& moment);
