@@ -27,7 +27,7 @@ constexpr CodeRange kSave{30, 30};
 constexpr CodeRange kRestore{7, 7};
 constexpr CodeRange kRestart{8, 8};
 constexpr CodeRange kScore{16, 16};
-constexpr CodeRange kYes{67, 67};  // the answer that starts the game over
+constexpr CodeRange kYes{67, 67};     // the answer that starts the game over
 constexpr CodeRange kGoBack{37, 37};  // to the room the player came from
 
 constexpr CodeRange kNorth{10, 15};
