@@ -18,7 +18,9 @@ int PlayKeepingTheGame(LineReader& input, SaveStore& store) {
   if (kept.failure == StoreFailure::kNone) {
     if (!ContinueGame(game, kept.bytes))
       kept.bytes.clear();
-  } else if (kept.failure != StoreFailure::kMissing) {
+  } else if (kept.failure != StoreFailure::kMissing && kept.failure != StoreFailure::kUnavailable) {
+    // A game is there but cannot be read. (Storage that cannot be read at all may hold none;
+    // the first move that cannot be kept says so.)
     Say(Text::kContinueRefused, {WhyNotKept(kept)});
   }
   std::string last = kept.bytes;  // what the store holds now, as far as this play knows

@@ -73,7 +73,7 @@ class Reader {
  public:
   explicit Reader(std::string_view body) {
     for (std::size_t start = 0; start < body.size();) {
-      const std::size_t end = body.find('\n', start);
+      const std::size_t end = std::min(body.find('\n', start), body.size());
       lines_.push_back(body.substr(start, end - start));
       start = end + 1;
     }
