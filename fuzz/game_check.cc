@@ -5,6 +5,7 @@
 #include <iostream>
 #include <optional>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 #include "fuzz_support.h"
@@ -14,6 +15,8 @@
 #include "game/undo.h"
 #include "input/match_response.h"
 #include "response_codes.h"
+#include "memory_store.h"
+#include "save/save_file.h"
 #include "text/console.h"
 
 namespace {
@@ -35,7 +38,7 @@ bool SameMoment(const Moment& a, const Moment& b) {
          a.cameFrom == b.cameFrom;
 }
 
-// The same lines with every help and hint token turned into c7, a line without meaning.
+// The same lines with every help and hint token turned into c1: line 1 never has a meaning.
 std::string WithoutHelpAndHints(const std::string& lines) {
   std::istringstream in(lines);
   std::string out;
@@ -46,7 +49,7 @@ std::string WithoutHelpAndHints(const std::string& lines) {
         token.find_first_not_of("0123456789", 1) == std::string::npos) {
       const std::int32_t number = std::stoi(token.substr(1));
       if (code::kHelp.Holds(number) || code::kHint.Holds(number))
-        line = "c7" + line.substr(token.size());
+        line = "c1" + line.substr(token.size());
     }
     out += line + (in.eof() ? "" : "\n");
   }
@@ -76,6 +79,31 @@ bool HintWalksAnOpenWay(const Game& game) {
   return false;
 }
 
+// Past the title and in a room with turns: a game that can be saved.
+bool InPlay(const Game& game) {
+  return game.flags.titleDone && !game.flags.gameOver && ScriptOf(game.world.location) != nullptr;
+}
+
+// A game made from a saved game's text alone, with only what no file holds taken from the
+// game it was saved from: the undo history, the last line, a note waiting for the next room,
+// the dispatcher's place and the saved games around it.
+struct Fork {
+  Fork(const Game& from, const PlayPoint& at, const Moment& saved, std::string rest,
+       const MemoryStore& saves)
+      : in(std::move(rest)), reader{&in}, game(reader), point(at), store(saves) {
+    Restore(game, saved);
+    game.undo = from.undo;
+    game.lastLine = from.lastLine;
+    game.afterEntry = from.afterEntry;
+    game.saves = &store;
+  }
+  std::istringstream in;
+  LineReader reader;
+  Game game;
+  PlayPoint point;
+  MemoryStore store;
+};
+
 }  // namespace
 
 std::string CheckGame(const std::string& lines) {
@@ -85,13 +113,22 @@ std::string CheckGame(const std::string& lines) {
   std::istringstream in(lines);
   LineReader reader{&in};
   Game game(reader);
+  MemoryStore saves;
+  game.saves = &saves;
   PlayPoint point;
   // Played alongside only when the lines hold help or hints.
   const std::string twinLines = WithoutHelpAndHints(lines);
   std::istringstream twinIn(twinLines);
   LineReader twinReader{&twinIn};
   Game twin(twinReader);
+  MemoryStore twinSaves;
+  twin.saves = &twinSaves;
   PlayPoint twinPoint;
+  // From the first moment in play at or after this step, a game restored from a save of it
+  // plays alongside, and must say exactly what this one says.
+  const long forkStep = 1 + static_cast<long>(lines.size() % 29);
+  std::optional<Fork> fork;
+  std::ostringstream said, forkSaid;
 
   const auto position = [&in] { return in.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in); };
   const long stepLimit = 2 * static_cast<long>(std::count(lines.begin(), lines.end(), '\n')) + 10;
@@ -105,9 +142,15 @@ std::string CheckGame(const std::string& lines) {
     }
     const Moment before = MomentOf(game);
     const std::size_t depth = game.undo.size();
-    status = PlayStep(game, point);
+    said.str("");
+    {
+      const ConsoleRedirect toGame(said, nowhere);
+      status = PlayStep(game, point);
+    }
     const Moment after = MomentOf(game);
-    if (game.undo.size() == depth + 1) {
+    if (before.flags.titleDone && !game.flags.titleDone) {
+      moves.clear();  // started over: no move of the game before is taken back
+    } else if (game.undo.size() == depth + 1) {
       moves.push_back(before);
     } else if (game.undo.size() + 1 == depth) {
       if (moves.empty() || !SameMoment(after, moves.back()))
@@ -116,6 +159,20 @@ std::string CheckGame(const std::string& lines) {
         moves.pop_back();
     } else if (game.undo.size() != depth) {
       problem = "one step changed the undo history by more than one move";
+    }
+    if (fork) {
+      forkSaid.str("");
+      const ConsoleRedirect toFork(forkSaid, nowhere);
+      if (PlayStep(fork->game, fork->point) != status || forkSaid.str() != said.str())
+        problem = "a game restored from a save did not play on as the game saved";
+    }
+    if (InPlay(game)) {
+      const SaveReading reading = ReadSave(WriteSave(after));
+      if (!reading.moment || !SameMoment(*reading.moment, after))
+        problem = "a saved game did not read back as the same game";
+      else if (!fork && step >= forkStep)
+        fork.emplace(game, point, *reading.moment,
+                     lines.substr(static_cast<std::size_t>(position())), saves);
     }
     if (!HintWalksAnOpenWay(game))
       problem = "a hint points through a way the turn keeps shut";

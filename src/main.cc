@@ -5,6 +5,8 @@
 #include "game/coloured_names.h"
 #include "game/game.h"
 #include "input/line_reader.h"
+#include "save/save_folder.h"
+#include "save/save_store.h"
 #include "term/style.h"
 #include "term/terminal.h"
 
@@ -35,6 +37,7 @@ int main(int argc, char** argv) {
     editor = OpenLineEditor(PromptMark());
   reader.editor = editor.get();
 #endif
-  return RunGame(reader);
+  FolderStore saves(SaveFolder());
+  return RunGame(reader, &saves);
 #endif
 }

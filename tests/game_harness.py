@@ -45,10 +45,19 @@ def environment(**settings):
 
 @contextlib.contextmanager
 def game_folder(responses):
-    """A temporary working directory whose PlayerResponse.txt is a copy of `responses`."""
+    """A temporary working directory whose PlayerResponse.txt is a copy of `responses`; the games
+    run meanwhile keep their saved games in it too, never in the tester's own folder."""
+    before = os.environ.get("XDG_STATE_HOME")
     with tempfile.TemporaryDirectory() as work:
         shutil.copy(responses, os.path.join(work, "PlayerResponse.txt"))
-        yield work
+        os.environ["XDG_STATE_HOME"] = os.path.join(work, "state")
+        try:
+            yield work
+        finally:
+            if before is None:
+                del os.environ["XDG_STATE_HOME"]
+            else:
+                os.environ["XDG_STATE_HOME"] = before
 
 
 def start(game, cwd, columns=None, env=None, stdin=subprocess.PIPE, rows=24):

@@ -10,7 +10,7 @@ standard output. '{clear}' stands for the form feed a clear writes to a pipe, '{
 for the body of transcripts/fixtures/NAME.txt. Standard error must stay empty. A draft shows
 what the game does, nothing more: check every line before saving it in tests/transcripts/.
 """
-import argparse, difflib, os, re, subprocess, sys
+import argparse, difflib, os, re, shutil, subprocess, sys
 
 from game_harness import HERE, SHIPPED, TOKENS, game_folder
 
@@ -74,6 +74,7 @@ def draft(game, responses, lines):
         # Replaying the first k lines for each k puts each line right before its reply.
         body = before = ""
         for k in range(len(lines) + 1):
+            shutil.rmtree(os.environ["XDG_STATE_HOME"], ignore_errors=True)  # no game saved yet
             run = play([game], work, "".join(line + "\n" for line in lines[:k]).encode())
             now = run.stdout.decode("utf-8")
             if not now.startswith(before):

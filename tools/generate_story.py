@@ -26,8 +26,9 @@ HEADER = re.compile(
     rf"|(?P<kind>item|light) (?P<thing>{IDENT})(?P<attrs>(?: [a-z]+=[A-Za-z0-9]+)*))$")
 USE = re.compile(rf"\b(Text|RoomId|ItemId|LightId|code)::({IDENT})\b")
 MEANING = re.compile(rf"(?P<name>{IDENT}) +(?P<first>[0-9]+)(?:-(?P<last>[0-9]+))? +"
-                     r"(?P<where>title|everywhere|rooms|some)(?P<last_tried>,last)? +(?P<what>\S.*)$")
-WHERE = {"title": "kTitle", "everywhere": "kEverywhere", "rooms": "kEveryRoom", "some": "kSomeRooms"}
+                     r"(?P<where>title|everywhere|rooms|some|answer)(?P<last_tried>,last)? +(?P<what>\S.*)$")
+WHERE = {"title": "kTitle", "everywhere": "kEverywhere", "rooms": "kEveryRoom", "some": "kSomeRooms",
+         "answer": "kAnswer"}
 
 
 class Fault(Exception):
@@ -213,7 +214,7 @@ def parse_meanings(path, data):
         m = MEANING.match(raw)
         if not m:
             faults.append(f"{path}:{number}: error: not 'kName LINES WHERE what it means' "
-                          "(WHERE: title, everywhere, rooms or some)")
+                          "(WHERE: title, everywhere, rooms, some or answer)")
             continue
         first = int(m["first"])
         last = int(m["last"] or first)
@@ -371,6 +372,12 @@ inline const ItemData& DataOf(ItemId item) {{ return kItemData[static_cast<std::
 inline const LightData& DataOf(LightId light) {{ return kLightData[static_cast<std::size_t>(light)]; }}
 inline const TextParts& PartsOf(Text text) {{ return kTexts[static_cast<std::size_t>(text)]; }}
 
+// The names the data gives its rooms, items and texts, without the k ("Kitchen"), in id order:
+// a saved game names things by them, so it outlasts a reordering of the data.
+extern const std::array<const char*, kRoomCount> kRoomKeys;
+extern const std::array<const char*, kItemCount> kItemKeys;
+extern const std::array<const char*, kTextCount> kTextKeys;
+
 #endif  // PRISMORA_STORY_DATA_H_
 """
 
@@ -401,9 +408,9 @@ struct CodeRange {{
 // A range that holds no code, for a row that reacts to none.
 constexpr CodeRange kNoCodes{{1, 0}};
 
-// Where a meaning works: the title screen only, there and in every room, every room, or only
-// the rooms whose own rows take it.
-enum class Where : std::uint8_t {{ kTitle, kEverywhere, kEveryRoom, kSomeRooms }};
+// Where a meaning works: the title screen only, there and in every room, every room, only the
+// rooms whose own rows take it, or only as the answer to a question the game asks.
+enum class Where : std::uint8_t {{ kTitle, kEverywhere, kEveryRoom, kSomeRooms, kAnswer }};
 
 // Every code the game gives a meaning to, by the name the data gives it.
 namespace code {{
@@ -472,6 +479,12 @@ def source(story):
     for name, parts in story.texts.items():
         out.append(f"    {{{name}Parts, {len(parts)}}},")
     out.append("}};")
+    for array, count, names in (("kRoomKeys", "kRoomCount", story.rooms),
+                                ("kItemKeys", "kItemCount", story.items),
+                                ("kTextKeys", "kTextCount", story.texts)):
+        out.append(f"const std::array<const char*, {count}> {array} = {{{{")
+        out += [f"    {cpp_string(name[1:])}," for name in names]
+        out.append("}};")
     return "\n".join(out) + "\n"
 
 

@@ -2,6 +2,7 @@
 // the lines typed in the box, and offers another game when one ends. The game marks headings and
 // coloured names with a terminal's escape sequences; ansi_up turns them into HTML.
 import { AnsiUp } from './ansi_up.js';
+import { saves, setUpFiles } from './saves.js';
 
 const story = document.getElementById('story');
 const form = document.getElementById('line-form');
@@ -121,6 +122,7 @@ function start() {
     },
     onGameClear: newScene,
     nextLine,
+    saves,
     print: (line) => textBlock().append(line + '\n'),
     printErr: notice,
     onGameEnd: () => gameOver('The story has ended.'),
@@ -153,6 +155,13 @@ input.addEventListener('keydown', (event) => {
 // A click in the story gives the box its focus back, unless the reader is selecting text.
 story.addEventListener('click', () => {
   if (!input.disabled && String(window.getSelection()).length === 0) input.focus({ preventScroll: true });
+});
+
+// Saved games as files: an opened one is restored by typing the line, when the game waits for one.
+setUpFiles((line) => {
+  if (!answer) return false;
+  send(line);
+  return true;
 });
 
 start();

@@ -6,9 +6,10 @@
 #include <streambuf>
 #include <string>
 
-#include "game/game.h"
 #include "input/line_reader.h"
+#include "save/autosave.h"
 #include "web/page_output.h"
+#include "web/page_saves.h"
 
 namespace {
 
@@ -63,7 +64,8 @@ int PlayOnPage() {
     PageLines lines;
     std::streambuf* keyboard = std::cin.rdbuf(&lines);
     LineReader reader{&std::cin};
-    status = RunGame(reader);
+    PageStore saves;  // the game is kept after every move, and named games, in the browser
+    status = PlayKeepingTheGame(reader, saves);
     std::cin.rdbuf(keyboard);
   }
   // After an asyncify wait, main's return reaches no one (emscripten 3.1.6), and exit() would

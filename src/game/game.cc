@@ -9,12 +9,7 @@
 #include "game/turn.h"
 #include "text/console.h"
 
-namespace {
-
-// What sysexits.h calls an internal software error: the game's own tables disagree.
-constexpr int kBrokenTable = 70;
-
-}  // namespace
+namespace {}  // namespace
 
 std::optional<int> PlayStep(Game& game, PlayPoint& point) {
   if (!point.passStarted) {
@@ -62,13 +57,18 @@ std::optional<int> PlayStep(Game& game, PlayPoint& point) {
   return std::nullopt;
 }
 
-int RunGame(LineReader& input) {
+bool TableIsSound() {
   const std::vector<std::string> faults = CheckTable(SharedRows(), kRoomScripts, kEndRoom);
   for (const std::string& fault : faults)
     SayError(Text::kTableFault, {fault});
-  if (!faults.empty())
+  return faults.empty();
+}
+
+int RunGame(LineReader& input, SaveStore* saves) {
+  if (!TableIsSound())
     return kBrokenTable;
   Game game(input);
+  game.saves = saves;
   PlayPoint point;
   for (;;) {
     if (const std::optional<int> status = PlayStep(game, point))

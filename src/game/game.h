@@ -18,9 +18,15 @@ struct PlayPoint {
 // RunGame is these steps in a row; tests and fuzzers use them to look at the state in between.
 std::optional<int> PlayStep(Game& game, PlayPoint& point);
 
-// Checks the table of meanings, then plays from the title screen to the closing banner. Returns
-// the exit status: 0 after the banner, after quitting on the title screen, and when input ends;
-// 70 when the table is broken, having said where.
-int RunGame(LineReader& input);
+// What sysexits.h calls an internal software error: the game's own tables disagree.
+constexpr int kBrokenTable = 70;
+
+// Checks the table of meanings before play; false, having said what is wrong, when it is broken.
+bool TableIsSound();
+
+// Checks the table of meanings, then plays from the title screen to the closing banner, keeping
+// saved games in `saves`. Returns the exit status: 0 after the banner, after quitting on the
+// title screen, and when input ends; 70 when the table is broken, having said where.
+int RunGame(LineReader& input, SaveStore* saves);
 
 #endif  // PRISMORA_GAME_GAME_H_

@@ -11,6 +11,8 @@
 #include "story_data.h"
 #include "world/world.h"
 
+class SaveStore;
+
 // The same hint step seen from the same place: its nudge, the room it is done in and the room
 // the player stands in (none on the title screen). Asked again in the same situation, a hint
 // gives the plain words to type.
@@ -54,6 +56,7 @@ struct Game {
   bool titleHeldBack = false;
 
   LineReader* input;
+  SaveStore* saves = nullptr;  // where save and restore keep games; none: nowhere to keep them
   bool ended = false;  // the player quit, or no more lines will come: play ends with status 0
 };
 

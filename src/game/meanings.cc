@@ -12,6 +12,7 @@
 #include "game/undo.h"
 #include "items/item_actions.h"
 #include "items/items_by_kind.h"
+#include "save/save_commands.h"
 #include "term/screen.h"
 #include "text/console.h"
 
@@ -35,6 +36,21 @@ void Help(Turn& turn) {
 }
 void Hint(Turn& turn) {
   GiveHint(turn.game);
+}
+void Save(Turn& turn) {
+  if (turn.room == nullptr)
+    Say(Text::kNothingToSave);
+  else
+    SaveGame(turn.game);
+}
+void Restore(Turn& turn) {
+  RestoreGame(turn.game, turn.start);
+}
+void Restart(Turn& turn) {
+  if (turn.room == nullptr)
+    Say(Text::kNothingToRestart);
+  else
+    AskToRestart(turn.game);
 }
 void Walk(Turn& turn) {
   TryWay(turn.game, *turn.room, *DirectionOfCode(turn.game.inputNumber));
@@ -77,7 +93,11 @@ std::vector<Row> BuildSharedRows() {
       Answer(code::kUndo, Undo).At(Stage::kOwnMove).OnTitle(),
       Answer(code::kHelp, Help).OnTitle(),
       Answer(code::kHint, Hint).OnTitle().ShowsRoomFirst(),
-      Answer(code::kSaveOrScore, SayRowText).Saying(Text::kNoSaving).OnTitle().ShowsRoomFirst(),
+      // Saved games; like undo, restore and restart replace the whole game, outside the story.
+      Answer(code::kSave, Save).OnTitle().ShowsRoomFirst(),
+      Answer(code::kRestore, Restore).At(Stage::kOwnMove).OnTitle(),
+      Answer(code::kRestart, Restart).At(Stage::kOwnMove).OnTitle(),
+      Answer(code::kScore, SayRowText).Saying(Text::kNoScore).OnTitle().ShowsRoomFirst(),
       // Ways out, looking round, the inventory.
       Answer(code::kNorth, Walk),
       Answer(code::kEast, Walk),

@@ -51,6 +51,8 @@ struct Turn {
   Game& game;
   const RoomScript* room;
   const Row* row;
+  const Moment*
+      start;  // the game as the turn found it, before the room was shown; none on the title
 };
 
 // When in the turn a row acts.

@@ -30,6 +30,8 @@ bool AnsweredWhereDeclared(const CodeMeaning& meaning, const std::vector<Row>& s
     return std::any_of(room.rows.begin(), room.rows.end(),
                        [&](const Row& row) { return Same(row.codes, meaning.codes); });
   });
+  if (meaning.where == Where::kAnswer)
+    return sharedRow == shared.end() && !inSomeRoom;
   if (sharedRow == shared.end())
     return meaning.where == Where::kSomeRooms && inSomeRoom;
   switch (meaning.where) {
@@ -40,6 +42,7 @@ bool AnsweredWhereDeclared(const CodeMeaning& meaning, const std::vector<Row>& s
     case Where::kEveryRoom:
       return !sharedRow->onTitle && sharedRow->inRooms;
     case Where::kSomeRooms:
+    case Where::kAnswer:
       return false;
   }
   return false;

@@ -82,7 +82,7 @@ void PlayTitleTurn(Game& game) {
     return;
   }
   const Row* row = MatchLine(game, nullptr);
-  Turn turn{game, nullptr, row};
+  Turn turn{game, nullptr, row, nullptr};
   if (row != nullptr)
     row->act(turn);
 }
@@ -98,7 +98,7 @@ void PlayRoomTurn(Game& game, const RoomScript& room) {
   if (room.seedsBeforeMatching)
     SeedItems(game, room);
   const Row* row = MatchLine(game, &room);
-  Turn turn{game, &room, row};
+  Turn turn{game, &room, row, &start};
   if (row != nullptr && row->stage != Stage::kReact) {
     row->act(turn);
     return;

@@ -76,6 +76,9 @@ PatternResult Match(const std::regex& pattern, const std::string& input) {
 
 }  // namespace
 
+// The first line of the file at `path` whose pattern matches all of `input` (see MatchResponse).
+static std::int32_t MatchIn(const std::string& path, std::string input, bool saySorry);
+
 PatternResult TryPattern(const std::string& pattern, const std::string& input, std::string* why) {
   std::vector<CompiledLine> one;
   const CompiledLine& line = Compile(one, 0, pattern);
@@ -99,7 +102,15 @@ std::int32_t MatchResponse(std::string input) {
   return MatchResponseIn(kResponseFileName, std::move(input));
 }
 
+std::int32_t MatchAnswer(std::string input) {
+  return MatchIn(kResponseFileName, std::move(input), false);
+}
+
 std::int32_t MatchResponseIn(const std::string& path, std::string input) {
+  return MatchIn(path, std::move(input), true);
+}
+
+std::int32_t MatchIn(const std::string& path, std::string input, bool saySorry) {
   LowercaseAscii(input);
 
   // A directory opens as a stream on POSIX and then reads as an empty file; it is no more a
@@ -140,6 +151,7 @@ std::int32_t MatchResponseIn(const std::string& path, std::string input) {
   }
   if (lastResort != 0)
     return lastResort;
-  Say(Text::kSorry);
+  if (saySorry)
+    Say(Text::kSorry);
   return counter;
 }

@@ -23,6 +23,10 @@ std::int32_t MatchResponse(std::string input);
 // The same, against a response file at any path (the checker and the tests use it).
 std::int32_t MatchResponseIn(const std::string& path, std::string input);
 
+// The same without the sorry line, for the answer to a question, where a line not understood is
+// simply not the answer asked for.
+std::int32_t MatchAnswer(std::string input);
+
 // How one pattern fares against one input, as the matcher judges it: a runaway match counts as no
 // match; a pattern the engine rejects is invalid and `why` gets the engine's message.
 enum class PatternResult { kMatch, kNoMatch, kInvalid };
