@@ -8,6 +8,7 @@
 
 #include "game/game.h"
 #include "input/line_reader.h"
+#include "term/screen.h"
 #include "web/page_output.h"
 
 namespace {
@@ -63,6 +64,7 @@ int PlayOnPage() {
     PageLines lines;
     std::streambuf* keyboard = std::cin.rdbuf(&lines);
     LineReader reader{&std::cin};
+    reader.beforeLine = StartPlayerLine;  // the page's text is set apart from the player's line
     status = RunGame(reader);
     std::cin.rdbuf(keyboard);
   }

@@ -26,8 +26,9 @@ function serve() {
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
-// Opens the page in a fresh browser at the given size. `problems` collects every error the page
-// logs or throws, and every request that leaves 127.0.0.1. `beforeLoad` may set the page up.
+// Opens the page in a fresh browser at the given size, a phone's (a touch screen) below 500 pixels
+// wide. `problems` collects every error the page logs or throws, and every request that leaves
+// 127.0.0.1. `beforeLoad` may set the page up.
 async function openPage(width, height, beforeLoad) {
   const server = await serve();
   const browser = await puppeteer.launch({
@@ -36,7 +37,7 @@ async function openPage(width, height, beforeLoad) {
            '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   });
   const page = await browser.newPage();
-  await page.setViewport({ width, height });
+  await page.setViewport({ width, height, isMobile: width < 500, hasTouch: width < 500 });
   const problems = [];
   page.on('console', (message) => {
     if (message.type() === 'error') problems.push(`console: ${message.text()}`);
@@ -67,7 +68,16 @@ async function untilEnded(page) {
 
 // The game's text on the page, without the player's lines.
 function storyText(page) {
-  return page.$$eval('#story .text, #story .notice', (blocks) => blocks.map((b) => b.textContent).join('\n'));
+  return page.$$eval('#story .text, #story .notice', (blocks) => blocks.map((b) => b.innerText).join('\n'));
+}
+
+// Where an element is in the story's view: its top and bottom, 0 at the top of the view.
+function inView(page, selector) {
+  return page.$eval(selector, (element) => {
+    const view = document.getElementById('story').getBoundingClientRect();
+    const box = element.getBoundingClientRect();
+    return { top: box.top - view.top, bottom: box.bottom - view.top, height: view.height };
+  });
 }
 
 function walkthrough() {
@@ -82,4 +92,4 @@ function nativeOutput(lines) {
 
 const words = (text) => text.split(/\s+/).filter((w) => w !== '');
 
-module.exports = { openPage, typeLine, untilEnded, storyText, walkthrough, nativeOutput, words };
+module.exports = { openPage, typeLine, untilEnded, storyText, inView, walkthrough, nativeOutput, words };

@@ -1,5 +1,5 @@
 // Lines the page must take as a terminal does: an overlong line, a bad pattern in the response
-// file, and Ctrl-D.
+// file, and the end of input.
 const assert = require('node:assert/strict');
 const { test } = require('node:test');
 const b = require('./browser.cjs');
@@ -44,18 +44,32 @@ test('a bad pattern in the response file is reported and the next line still und
   }
 });
 
-test('Ctrl-D ends the game cleanly, at the title and in play', async () => {
-  for (const before of [[], ['start', 'look']]) {
-    const { page, problems, close } = await b.openPage(1280, 800);
+// Ctrl-D at a keyboard, the End game button on a phone (asked twice); then Enter in the box starts
+// another game, and the line typed is its first.
+test('Ctrl-D or the End game button ends the game cleanly, and Enter starts another', async () => {
+  const ends = [{ width: 1280, before: [], end: 'ctrl-d' }, { width: 390, before: ['start', 'look'], end: 'button' }];
+  for (const { width, before, end } of ends) {
+    const { page, problems, close } = await b.openPage(width, 800);
     try {
       for (const line of before) await b.typeLine(page, line);
       await page.waitForSelector('#line-form[data-state="waiting"]');
-      await page.keyboard.down('Control');
-      await page.keyboard.press('d');
-      await page.keyboard.up('Control');
+      if (end === 'button') {
+        await page.tap('#end-game');
+        assert.equal(await page.$eval('#line-form', (f) => f.dataset.state), 'waiting', 'one tap ends nothing');
+        await page.tap('#end-game');
+      } else {
+        await page.keyboard.down('Control');
+        await page.keyboard.press('d');
+        await page.keyboard.up('Control');
+      }
       await b.untilEnded(page);
       assert.equal(await page.$eval('.end p', (p) => p.textContent), 'The story has ended.');
-      assert.deepEqual(problems, [], before.join());
+      const told = await b.inView(page, '.end');
+      assert.ok(told.top >= 0 && told.bottom <= told.height, `the end in view: ${JSON.stringify(told)}`);
+      await page.type('#line', 'start');
+      await page.keyboard.press('Enter');
+      await page.waitForFunction(() => document.querySelector('.scene:last-child h2')?.textContent === 'Mountain Path');
+      assert.deepEqual(problems, [], end);
     } finally {
       await close();
     }

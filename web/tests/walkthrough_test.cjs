@@ -43,6 +43,11 @@ test('the walkthrough on a phone reads as the piped game does, and can be played
       assert.deepEqual(await page.evaluate(layout), { sideways: false, inputVisible: true }, `after "${line}"`);
     }
     await b.untilEnded(page);
+    // The final scene from its heading at the top of the view; the end and another game below.
+    const heading = await b.inView(page, '.scene:last-child h2');
+    const end = await b.inView(page, '.end');
+    assert.ok(heading.top >= 0 && heading.top < 60, `the final heading at ${heading.top}`);
+    assert.ok(end.top > end.height, `the end at ${end.top}, under the view`);
 
     const native = b.nativeOutput(lines);
     const shown = await b.storyText(page);
