@@ -117,17 +117,33 @@ TEST(ParagraphsTest, EveryTextOfTheStoryIsSetAlike) {
   }
 }
 
-// At a terminal the guide stays a list of two columns, its rows as written.
+// At a terminal the guide stays a list of two columns, its rows as written; in a narrower window a
+// row goes on under its second column. On the page its rows are commands and what they do.
 TEST(ParagraphsTest, TheHelpGuideKeepsItsRows) {
   std::vector<std::string> guide = Parts(Text::kHelpGuide);
-  const std::vector<std::string> end = Parts(Text::kHelpEndCtrlD);
+  const std::vector<std::string> end = Lines(Parts(Text::kHelpEndCtrlD)[0]);
   guide.insert(guide.end(), end.begin(), end.end());
   const std::vector<std::string> lines = Lines(Shown(guide, 80));
-  ASSERT_EQ(lines.size(), guide.size() + 2);  // the lead-in's blank line, and the end's two
+  ASSERT_EQ(lines.size(), guide.size() + 1);  // and the blank line above the lead-in
   EXPECT_EQ(lines[1], std::string(kParagraphIndent) + "Type one command a line, in plain words:");
-  for (std::size_t i = 1; i < guide.size() - 1; ++i)
-    EXPECT_EQ(lines[i + 1], guide[i]);
-  EXPECT_EQ(lines.back(), "typing quit works on the title screen only.");
+  for (std::size_t i = 2; i < lines.size(); ++i)
+    EXPECT_EQ(lines[i], guide[i - 1]);
+  const std::size_t second = guide[1].find("go north");
+  const std::vector<std::string> narrow = Lines(Shown(guide, 48));
+  std::size_t rows = 0;  // lines of rows, up to the end's lines at the margin
+  for (std::size_t indent; (indent = narrow.at(rows + 2).find_first_not_of(' ')) != 0; ++rows)
+    EXPECT_TRUE(indent == 2 || indent == second) << narrow[rows + 2];
+  EXPECT_GT(rows, guide.size() - end.size());
+
+  ScreenText screen;
+  std::vector<Block> blocks;
+  for (const char* message : {"Guide:", "  look  again", "  talk  to blot,", "        and all"}) {
+    for (const SetPiece& piece : screen.Next(std::string(message) + "\n", ColourDepth::kNone))
+      blocks.push_back(piece.block);
+  }
+  const std::vector<Block> expected = {Block::kParagraph,  Block::kRowCommand, Block::kRowMeaning,
+                                       Block::kRowCommand, Block::kRowMeaning, Block::kRowGoesOn};
+  EXPECT_EQ(blocks, expected);
 }
 
 struct SetCase {
@@ -151,6 +167,9 @@ TEST(ParagraphsTest, ThePlayersLineAndAClearStartTheText) {
       {"a clear: no blank line at the top of the screen",
        {"Text.", "#", "\nYard"},
        "\n     Text.\n#     Yard"},
+      {"a line without a word is kept as written",
+       {"Text.", "\n\n\n\n*    *", "The end."},
+       "\n     Text.\n\n*    *\n\n     The end."},
       {"a list right under its lead-in, then a paragraph",
        {"\n     Ways:", "     north: here", "\nNext."},
        "\n     Ways:\n     north: here\n\n     Next."},

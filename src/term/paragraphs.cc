@@ -21,8 +21,7 @@ std::size_t SecondColumn(std::string_view line) {
 
 bool HasWord(std::string_view line) {
   for (const char byte : line) {
-    if (std::isalnum(static_cast<unsigned char>(byte)) != 0 ||
-        (static_cast<unsigned char>(byte) & 0x80) != 0)
+    if (std::isalnum(static_cast<unsigned char>(byte)) != 0)
       return true;
   }
   return false;

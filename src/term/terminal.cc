@@ -97,7 +97,6 @@ class TerminalBuffer final : public Screen {
     // What was shown since the player's line is read before the clear takes it away.
     if (unread && features_.player && !ended_)
       WaitForKey();
-    rows_ = 0;
     if (ended_)
       return;
     // Line feeds scroll the whole screen into the scrollback; the clear then leaves it alone
