@@ -14,33 +14,34 @@
 
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
+// The lines of `text`, or its words with `words`.
+std::vector<std::string> Split(const std::string& text, bool words = false) {
+  std::vector<std::string> parts;
   std::istringstream in(text);
-  for (std::string line; std::getline(in, line);)
-    lines.push_back(line);
-  return lines;
-}
-
-std::vector<std::string> Words(const std::string& text) {
-  std::vector<std::string> words;
-  std::istringstream in(text);
-  for (std::string word; in >> word;)
-    words.push_back(word);
-  return words;
+  for (std::string part; words ? bool(in >> part) : bool(std::getline(in, part));)
+    parts.push_back(part);
+  return parts;
 }
 
 // The messages as a terminal `width` columns wide shows them after the player's line, before
-// colour; `heading` marks the first message as a room's name.
-std::string Shown(const std::vector<std::string>& messages, int width, bool heading = false) {
+// colour. "|" stands for the player's line ("> "), "#" for a clear; a message after "@" is a
+// heading.
+std::string Shown(const std::vector<std::string>& messages, int width) {
   ScreenText screen;
   screen.PlayerLine();
   std::string set;
   bool lineOpen = false;
   for (const std::string& message : messages) {
-    if (heading && &message == &messages.front())
+    if (message == "|" || message == "#") {
+      const bool blank = message == "|" ? screen.PlayerLine() : (screen.Clear(), false);
+      set +=
+          std::string(lineOpen ? "\n" : "") + (blank ? "\n" : "") + (message == "|" ? "> \n" : "#");
+      lineOpen = false;
+    } else if (message == "@") {
       screen.MarkHeading(0);
-    AppendSetText(screen.Next(message + "\n", ColourDepth::kNone), lineOpen, set);
+    } else {
+      AppendSetText(screen.Next(message + "\n", ColourDepth::kNone), lineOpen, set);
+    }
   }
   std::string wrapped;
   int column = 0;
@@ -54,48 +55,38 @@ std::vector<std::string> Parts(Text text) {
 }
 
 std::size_t Columns(const std::string& line) {
-  std::size_t count = 0;
-  for (const char byte : line)
-    count += (static_cast<unsigned char>(byte) & 0xc0) != 0x80;
-  return count;
+  return std::count_if(line.begin(), line.end(), [](char byte) { return (byte & 0xc0) != 0x80; });
 }
 
 // Every paragraph starts after the indent, with a blank line above it; lines right under one
-// another are one paragraph wrapped (the next word did not fit), or a line kept as written: a
-// list's (indented other than a paragraph) or one without a word.
-void ExpectSetAlike(const std::vector<std::string>& messages, bool heading, const char* what) {
+// another are one paragraph wrapped (the next word did not fit), or lines without a word.
+void ExpectSetAlike(const std::vector<std::string>& messages, const char* what) {
+  const bool heading = messages.front() == "@";
+  std::string joined;
+  for (const std::string& message : messages)
+    joined += message == "@" ? "" : message + "\n";
   for (const int width : {80, 50}) {
-    const std::string shown = Shown(messages, width, heading);
-    const std::vector<std::string> lines = Lines(shown);
-    std::string joined;
-    for (const std::string& message : messages)
-      joined += message + "\n";
-    EXPECT_EQ(Words(shown), Words(joined)) << what;
-    ASSERT_FALSE(lines.empty()) << what;
-    EXPECT_EQ(lines[0], "") << what << ": the player's line stands apart";
+    const std::string shown = Shown(messages, width);
+    const std::vector<std::string> lines = Split(shown);
+    EXPECT_EQ(Split(shown, true), Split(joined, true)) << what;
+    EXPECT_TRUE(lines.size() > 1 && lines[0].empty()) << what << ": apart from the player's line";
     for (std::size_t i = 1; i < lines.size(); ++i) {
       const std::string& line = lines[i];
       const std::string& above = lines[i - 1];
-      const bool asWritten = std::none_of(line.begin(), line.end(), [](char byte) {
-        return std::isalnum(static_cast<unsigned char>(byte)) != 0;
-      });
-      if (line.empty() || asWritten)
+      if (std::none_of(line.begin(), line.end(),
+                       [](char c) { return (c & 0x80) == 0 && std::isalnum(c) != 0; }))
         continue;
       const std::size_t indent = line.find_first_not_of(' ');
+      const std::string where = std::string(what) + ", at " + std::to_string(width) + ": " + line;
       if (heading && i == 1) {
-        EXPECT_EQ(indent, 0u) << what << ": the heading at the margin";
-        EXPECT_TRUE(i + 1 == lines.size() || lines[i + 1].empty())
-            << what << ": a blank line under it";
+        EXPECT_EQ(indent, 0u) << where;
+        EXPECT_TRUE(i + 1 == lines.size() || lines[i + 1].empty()) << where;
       } else if (above.empty()) {
-        EXPECT_EQ(indent, kParagraphIndent.size()) << what << ", at " << width << ": " << line;
+        EXPECT_EQ(indent, kParagraphIndent.size()) << where;
       } else {
-        const std::size_t firstWord = line.find(' ');
-        EXPECT_EQ(indent, 0u) << what << ", at " << width << ": " << line;
-        EXPECT_GT(Columns(above) + 1 + Columns(line.substr(0, firstWord)),
-                  static_cast<std::size_t>(width))
-            << what << ", at " << width << ": a paragraph of its own under another\n"
-            << above << "\n"
-            << line;
+        EXPECT_EQ(indent, 0u) << where;
+        EXPECT_GT(Columns(above) + 1 + Columns(line.substr(0, line.find(' '))), width)
+            << where << ": a paragraph of its own under " << above;
       }
     }
   }
@@ -106,92 +97,46 @@ TEST(ParagraphsTest, EveryTextOfTheStoryIsSetAlike) {
   for (std::size_t i = 0; i < kTextCount; ++i) {
     const Text text = static_cast<Text>(i);
     // The usage goes to standard output before any screen; the guide is a list, below.
-    if (text == Text::kUsage || text == Text::kHelpGuide || text == Text::kHelpEndCtrlD ||
-        text == Text::kHelpEndButton)
-      continue;
-    ExpectSetAlike(Parts(text), false, PartsOf(text).parts[0]);
+    if (text != Text::kUsage && text != Text::kHelpGuide && text != Text::kHelpEndCtrlD &&
+        text != Text::kHelpEndButton)
+      ExpectSetAlike(Parts(text), PartsOf(text).parts[0]);
   }
   for (const RoomTexts& room : kRoomTexts) {
-    for (const char* text : {room.description, room.returnText})
-      ExpectSetAlike({room.name, text}, true, room.name);
+    ExpectSetAlike({"@", room.name, room.description}, room.name);
+    ExpectSetAlike({"@", room.name, room.returnText}, room.name);
   }
 }
 
-// At a terminal the guide stays a list of two columns, its rows as written; in a narrower window a
-// row goes on under its second column. On the page its rows are commands and what they do.
+// At a terminal the guide stays a list of two columns, its rows as written; in a narrower window
+// a row goes on under its second column.
 TEST(ParagraphsTest, TheHelpGuideKeepsItsRows) {
   std::vector<std::string> guide = Parts(Text::kHelpGuide);
-  const std::vector<std::string> end = Lines(Parts(Text::kHelpEndCtrlD)[0]);
+  const std::vector<std::string> end = Split(Parts(Text::kHelpEndCtrlD)[0]);
   guide.insert(guide.end(), end.begin(), end.end());
-  const std::vector<std::string> lines = Lines(Shown(guide, 80));
+  const std::vector<std::string> lines = Split(Shown(guide, 80));
   ASSERT_EQ(lines.size(), guide.size() + 1);  // and the blank line above the lead-in
   EXPECT_EQ(lines[1], std::string(kParagraphIndent) + "Type one command a line, in plain words:");
   for (std::size_t i = 2; i < lines.size(); ++i)
     EXPECT_EQ(lines[i], guide[i - 1]);
   const std::size_t second = guide[1].find("go north");
-  const std::vector<std::string> narrow = Lines(Shown(guide, 48));
+  const std::vector<std::string> narrow = Split(Shown(guide, 48));
   std::size_t rows = 0;  // lines of rows, up to the end's lines at the margin
   for (std::size_t indent; (indent = narrow.at(rows + 2).find_first_not_of(' ')) != 0; ++rows)
     EXPECT_TRUE(indent == 2 || indent == second) << narrow[rows + 2];
   EXPECT_GT(rows, guide.size() - end.size());
-
-  ScreenText screen;
-  std::vector<Block> blocks;
-  for (const char* message : {"Guide:", "  look  again", "  talk  to blot,", "        and all"}) {
-    for (const SetPiece& piece : screen.Next(std::string(message) + "\n", ColourDepth::kNone))
-      blocks.push_back(piece.block);
-  }
-  const std::vector<Block> expected = {Block::kParagraph,  Block::kRowCommand, Block::kRowMeaning,
-                                       Block::kRowCommand, Block::kRowMeaning, Block::kRowGoesOn};
-  EXPECT_EQ(blocks, expected);
 }
 
-struct SetCase {
-  const char* what;
-  std::vector<std::string> messages;  // "|" between them: the player's line; "#": a clear
-  std::string shown;
-};
-
-// What the table above cannot show: the player's line, a clear, and a paragraph across messages.
+// What the story's own texts cannot show: the player's line, a clear, the banner's stars.
 TEST(ParagraphsTest, ThePlayersLineAndAClearStartTheText) {
-  const SetCase cases[] = {
-      {"a paragraph runs on into the next message",
-       {std::string(85, 'a') + " take a", "look. Sure", "Next."},
-       "\n     " + std::string(85, 'a') + " take a look. Sure\n\n     Next."},
-      {"the text's own blank line before the player's line is kept",
-       {"\nTitle.\n", "|", "\nLook."},
-       "\n     Title.\n\n> \n\n     Look."},
-      {"the prompt has the player's line right under it",
-       {"\n     What?", "|", "Locked."},
-       "\n     What?\n> \n\n     Locked."},
-      {"a clear: no blank line at the top of the screen",
-       {"Text.", "#", "\nYard"},
-       "\n     Text.\n#     Yard"},
-      {"a line without a word is kept as written",
-       {"Text.", "\n\n\n\n*    *", "The end."},
-       "\n     Text.\n\n*    *\n\n     The end."},
-      {"a list right under its lead-in, then a paragraph",
-       {"\n     Ways:", "     north: here", "\nNext."},
-       "\n     Ways:\n     north: here\n\n     Next."},
+  const std::vector<std::string> cases[][2] = {
+      {{"\nTitle.\n", "|", "\nLook."}, {"", "     Title.", "", "> ", "", "     Look."}},
+      {{"\n     What?", "|", "Locked."}, {"", "     What?", "> ", "", "     Locked."}},
+      {{"Text.", "#", "\nYard"}, {"", "     Text.", "#     Yard"}},
+      {{"Text.", "\n\n\n\n*    *", "The end."},
+       {"", "     Text.", "", "*    *", "", "     The end."}},
   };
-  for (const SetCase& c : cases) {
-    ScreenText screen;
-    screen.PlayerLine();
-    std::string shown;
-    bool lineOpen = false;
-    for (const std::string& message : c.messages) {
-      if (message == "|" || message == "#") {
-        shown += lineOpen ? "\n" : "";
-        if (message == "|" ? screen.PlayerLine() : (screen.Clear(), false))
-          shown += "\n";
-        shown += message == "|" ? "> \n" : "#";
-        lineOpen = false;
-        continue;
-      }
-      AppendSetText(screen.Next(message + "\n", ColourDepth::kNone), lineOpen, shown);
-    }
-    EXPECT_EQ(shown, c.shown) << c.what;
-  }
+  for (const auto& [messages, shown] : cases)
+    EXPECT_EQ(Split(Shown(messages, 80)), shown) << messages[0];
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // What the page's tests share: the site served on 127.0.0.1, headless Chromium, the game played
 // by typing into the page's box, and the native game's piped output to compare with.
+const assert = require('node:assert/strict');
 const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const http = require('node:http');
@@ -55,6 +56,17 @@ async function openPage(width, height, beforeLoad) {
   return { page, problems, close };
 }
 
+// Opens the page, plays `body` on it, then asks that the page had no problem.
+async function withPage(width, height, body, beforeLoad) {
+  const { page, problems, close } = await openPage(width, height, beforeLoad);
+  try {
+    await body(page);
+    assert.deepEqual(problems, []);
+  } finally {
+    await close();
+  }
+}
+
 // Types a line into the box when the game waits for one, and presses Enter.
 async function typeLine(page, line) {
   await page.waitForSelector('#line-form[data-state="waiting"]');
@@ -92,4 +104,4 @@ function nativeOutput(lines) {
 
 const words = (text) => text.split(/\s+/).filter((w) => w !== '');
 
-module.exports = { openPage, typeLine, untilEnded, storyText, inView, walkthrough, nativeOutput, words };
+module.exports = { openPage, withPage, typeLine, untilEnded, storyText, inView, walkthrough, nativeOutput, words };
