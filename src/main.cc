@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
   TerminalOutput terminal;  // wrap and colour, only when standard output is a terminal
   LineReader reader{&std::cin};
   reader.beforeLine = StartPlayerLine;
+  reader.atEnd = EndOfInput;
 #ifdef PRISMORA_LINE_EDITING
   // Editing and history only for a player at a terminal; piped input is read as it comes.
   LineEditorPtr editor;

@@ -16,7 +16,7 @@ import generate_story  # noqa: E402
 data = os.path.join(source_dir, "data", "story.txt")
 with open(data, "rb") as f:
     texts = generate_story.parse(data, f.read()).texts
-guide = texts["kHelpGuide"]
+guide = texts["kHelpGuide"] + texts["kHelpEndCtrlD"]
 
 # "  look                 the place you are in, again"; a row of spaces continues the one above.
 rows = []

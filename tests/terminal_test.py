@@ -20,19 +20,21 @@ LOOK = (b"\r\n     You're back on the path you came from, but there's no reason 
         b"Your goal is to the north.\r\n\r\n" + PROMPT)
 # Keys typed at 120 columns, all the terminal must show from there to the next prompt, and
 # whether libedit is needed. The title has not cleared; a plain line shows as without libedit.
+# A heading stands at the top of a new screen, with a blank line under it.
 KEYS = [
-    (b"c2\r", re.escape(b"c2\r\n" + CLEAR + b"\r\n\x1b[1mMountain Path\x1b[22m\r\n") + b".*", 0),
+    (b"c2\r", re.escape(b"c2\r\n" + CLEAR + b"\x1b[1mMountain Path\x1b[22m\r\n\r\n") + b".*", 0),
     (b"c38\r", re.escape(b"c38\r\n" + LOOK), 0),
     (b"c8\x1b[D3\r", b"c8.*" + re.escape(LOOK), 1),  # the left arrow makes it c38
     (b"\x1b[A\r", b".*c38\r\n" + re.escape(LOOK), 1),  # the up arrow brings c38 back
-    (b"c10\r", re.escape(b"c10\r\n" + CLEAR + b"\r\n\x1b[1mSnowy Yard\x1b[22m\r\n") + b".*", 0),
-    (b"\x04", b"", 0),  # Ctrl-D on an empty line ends the game, and no ^D shows
+    (b"c10\r", re.escape(b"c10\r\n" + CLEAR + b"\x1b[1mSnowy Yard\x1b[22m\r\n\r\n") + b".*", 0),
+    # Ctrl-D on an empty line ends the game, and its line, and no ^D shows
+    (b"\x04", re.escape(b"\r\n"), 0),
 ]
 # The walkthrough's output: columns, and what takes colour away.
 # A window that reports no width is taken as 80 columns wide.
 RUNS = [(40, {}), (80, {}), (120, {}), (0, {}), (80, {"NO_COLOR": "1"}), (80, {"TERM": "dumb"})]
 YARD = "You come out into a large, snowy yard in front of the orphanage"
-MORE = b"\x1b[2m[more]\x1b[22m"
+MORE, ERASE = b"\x1b[2m[more]\x1b[22m", b"\r\x1b[K"
 GATE, FINAL = b"You walk up to the gate", b"Wide Field"
 
 
@@ -119,43 +121,66 @@ def walkthrough(game, work):
         require(checks, f"walkthrough at {columns} columns {settings}")
 
 
+def play(out, moves, marks=(b"\r\n> ",)):
+    """Types each move when the game waits for a line (one of `marks` stands last), and a key at
+    each [more] stop; returns what the terminal showed up to each stop."""
+    stops = []
+    for move in [b""] + moves:
+        if move:
+            os.write(out.fd, move + b"\r")
+        at = len(out.seen)
+        while True:
+            out.wait(lambda: out.ended or any(m in out.seen[at:] for m in (MORE,) + tuple(marks)),
+                     "a [more] stop or the prompt")
+            if MORE not in out.seen[at:]:
+                break
+            stops.append(out.seen[:out.seen.index(MORE, at)])
+            at = out.seen.index(MORE, at) + len(MORE)
+            os.write(out.fd, b" ")
+    return stops
+
+
 def paged(game, work):
     """Typed at the terminal, the walkthrough with a look at the gate: a [more] stop while the
     gate scene's first line and the final scene's heading are still on screen, a key at each stop
-    until the banner. With TERM=dumb no stop and no prompt mark."""
+    until the banner, and the marker gone after each key. With TERM=dumb no stop and no prompt
+    mark."""
     with open(os.path.join(HERE, "data", "walkthrough_tokens.txt"), "rb") as f:
         moves = f.read().split()
     moves.insert(1, b"c10")  # north in the yard before the cabin: the gate scene
     for term in ("xterm-256color", "dumb"):
         proc, out = start(game, work, 40, environment(TERM=term))
-        # What stands last when the game waits for a line.
-        marks = [b"\r\n> "] if term != "dumb" else [b"do?\r\n", b"enjoy!)\r\n\r\n"]
-        stops = []
-        for move in [b""] + moves:
-            if move:
-                os.write(out.fd, move + b"\r")
-            at = len(out.seen)
-            while True:
-                out.wait(lambda: out.ended or any(m in out.seen[at:] for m in [MORE] + marks),
-                         "a [more] stop or the prompt")
-                if MORE not in out.seen[at:]:
-                    break
-                stops.append(out.seen[:out.seen.index(MORE, at)])
-                at = out.seen.index(MORE, at) + len(MORE)
-                os.write(out.fd, b" ")
+        stops = play(out, moves, [b"\r\n> "] if term != "dumb" else [b"do?\r\n", b"enjoy!)\r\n\r\n"])
         out.wait(lambda: out.ended, "the end")
         # Still on screen at a stop: no more line feeds after it than the window has rows.
         first = [next((stop[stop.rfind(text):] for stop in stops
                        if text in stop[stop.rfind(b"> "):]), b"\n" * 24) for text in (GATE, FINAL)]
         on_screen = [shown.count(b"\n") < 24 for shown in first]
+        markers = [m.end() for m in re.finditer(re.escape(MORE), out.seen)]
         require([(proc.wait(WAIT) == 0, "status"),
                  (out.seen.endswith(b"playing!\r\n"),
                   f"the banner's line end: {out.seen[-60:]!r}"),
                  (term != "dumb" or (MORE not in out.seen and b"> " not in out.seen),
                   "a marker or a prompt mark with TERM=dumb"),
                  (term == "dumb" or on_screen == [True, True],
-                  f"gate and final heading on screen at a stop: {on_screen}")],
+                  f"gate and final heading on screen at a stop: {on_screen}"),
+                 (all(out.seen.startswith(ERASE, end) for end in markers), "a marker left")],
                 f"paged at 40 columns, TERM={term}")
+
+
+def read_before_clear(game, work):
+    """After the yard's one-time screen, north plays the gate scene, and the yard comes back with
+    a clear: the scene's last line is on screen at a [more] stop before the clear."""
+    proc, out = start(game, work, 80, environment(TERM="xterm-256color"))
+    # Start, north to the yard, east into the cabin, west to the one-time screen, north: the gate.
+    last = play(out, [b"c2", b"c10", b"c17", b"c31", b"c10"])[-1]
+    after = out.seen[len(last) + len(MORE):]
+    os.write(out.fd, b"\x04")
+    require([(proc.wait(WAIT) == 0, "status"),
+             (GATE in last and b"\x1b[2J" not in last[last.rfind(GATE):], "the scene's stops"),
+             (last.endswith(b"Good to know.\r\n"), f"last stop after {last[-60:]!r}"),
+             (re.match(re.escape(ERASE + b"\r\n" * 24 + b"\x1b[H\x1b[2J\x1b[1mSnowy Yard"), after),
+              f"not the clear after the stop: {after[:40]!r}")], "read before a clear")
 
 
 def ended_at_a_stop(game, work):
@@ -201,7 +226,8 @@ def main():
             return report(in_tmux, game, work)
         print("built without libedit: no arrow keys" if mode == "OFF" else "with libedit")
         return (report(typed_keys, game, work, mode == "ON") or report(walkthrough, game, work)
-                or report(paged, game, work) or report(ended_at_a_stop, game, work))
+                or report(paged, game, work) or report(read_before_clear, game, work)
+                or report(ended_at_a_stop, game, work))
 
 
 if __name__ == "__main__":

@@ -72,11 +72,6 @@ TEST(StyleTest, ColoursTheNamesGivenAndNeverChangesTheText) {
     StyleLine("a Red Stone, two blue stones", depth, false, out);
     EXPECT_EQ(out, expected);
   }
-  // StyleText: the heading is the first line with text past the mark; the mark is then used.
-  std::size_t mark = 3;
-  EXPECT_EQ(StyleText("ab\n\nKitchen\ncd", ColourDepth::kBasic, mark),
-            "ab\n\n\x1b[1mKitchen\x1b[22m\ncd");
-  EXPECT_EQ(mark, kNoHeading);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "input/line_reader.h"
 #include "save/autosave.h"
+#include "term/screen.h"
 #include "web/page_output.h"
 #include "web/page_saves.h"
 
@@ -64,6 +65,7 @@ int PlayOnPage() {
     PageLines lines;
     std::streambuf* keyboard = std::cin.rdbuf(&lines);
     LineReader reader{&std::cin};
+    reader.beforeLine = StartPlayerLine;  // the page's text is set apart from the player's line
     PageStore saves;  // the game is kept after every move, and named games, in the browser
     status = PlayKeepingTheGame(reader, saves);
     std::cin.rdbuf(keyboard);

@@ -18,6 +18,7 @@ void WriteUsage(std::ostream& out) {
   out << usage.parts[0] << '\n';
   for (std::size_t i = 0; i < guide.count; ++i)
     out << guide.parts[i] << '\n';
+  out << PartsOf(Text::kHelpEndCtrlD).parts[0] << '\n';
   out << usage.parts[1] << '\n';
 }
 

@@ -4,11 +4,9 @@
 #include "input/line_editor.h"
 #endif
 
-bool ReadLine(LineReader& reader, std::string& line) {
-  if (reader.beforeLine != nullptr && !reader.beforeLine(reader.editor == nullptr)) {
-    line.clear();
-    return false;
-  }
+namespace {
+
+bool ReadOneLine(LineReader& reader, std::string& line) {
 #ifdef PRISMORA_LINE_EDITING
   if (reader.editor != nullptr)
     return ReadEditedLine(*reader.editor, line);
@@ -32,4 +30,17 @@ bool ReadLine(LineReader& reader, std::string& line) {
   }
   KeepLine(raw, line);
   return readAnything;
+}
+
+}  // namespace
+
+bool ReadLine(LineReader& reader, std::string& line) {
+  if (reader.beforeLine != nullptr && !reader.beforeLine(reader.editor == nullptr)) {
+    line.clear();
+    return false;
+  }
+  const bool read = ReadOneLine(reader, line);
+  if (!read && reader.atEnd != nullptr)
+    reader.atEnd();
+  return read;
 }

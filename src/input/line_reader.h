@@ -19,6 +19,8 @@ struct LineReader {
   // Called before each line is read, with whether the line editor is not in use; returning
   // false ends the input. The terminal's StartPlayerLine, at a terminal.
   bool (*beforeLine)(bool withoutEditor) = nullptr;
+  // Called when the input ends where a line was to be read. The terminal's EndOfInput.
+  void (*atEnd)() = nullptr;
 };
 
 // Reads the next line into `line`, without its line feed and without a carriage return right

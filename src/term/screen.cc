@@ -18,9 +18,11 @@ std::streamsize Screen::xsputn(const char* bytes, std::streamsize count) {
   return count;
 }
 
-std::string Screen::TakeMessage(ColourDepth depth) {
-  std::string message = text_.Next(held_, depth);
+std::vector<SetPiece> Screen::TakeMessage(ColourDepth depth) {
+  std::vector<SetPiece> message = text_.Next(held_, depth);
   held_.clear();
+  if (!message.empty())
+    unread_ = true;
   return message;
 }
 
@@ -34,6 +36,15 @@ bool AtTerminal() {
 
 bool StartPlayerLine(bool markHere) {
   return installed == nullptr || installed->StartPlayerLine(markHere);
+}
+
+void EndOfInput() {
+  if (installed != nullptr)
+    installed->EndOfInput();
+}
+
+GameEnder HowPlayerEndsGame() {
+  return installed != nullptr ? installed->Ender() : GameEnder::kCtrlD;
 }
 
 const char* PromptMark() {

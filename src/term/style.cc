@@ -57,20 +57,11 @@ struct Insert {
 };
 
 void AddNames(std::string_view line, ColourDepth depth, std::vector<Insert>& inserts) {
-  const std::string lower = Lowercase(line);
-  for (const ColouredName& coloured : ColouredNames()) {
-    if (coloured.name.empty())
-      continue;
-    for (std::size_t at = lower.find(coloured.name); at != std::string::npos;
-         at = lower.find(coloured.name, at + 1)) {
-      const std::size_t end = at + coloured.name.size();
-      // Whole words only: "blue stones" is two stones, not the Blue Stone.
-      if ((at > 0 && IsWordByte(lower[at - 1])) || (end < lower.size() && IsWordByte(lower[end])))
-        continue;
-      const Shades& shades = kShades[static_cast<int>(coloured.colour)];
-      inserts.push_back({at, true, depth == ColourDepth::k256 ? shades.shade256 : shades.basic});
-      inserts.push_back({end, false, kColourOff});
-    }
+  for (const NameSpan& span : FindColouredNames(line)) {
+    const Shades& shades = kShades[static_cast<int>(span.colour)];
+    inserts.push_back(
+        {span.begin, true, depth == ColourDepth::k256 ? shades.shade256 : shades.basic});
+    inserts.push_back({span.end, false, kColourOff});
   }
 }
 
@@ -103,6 +94,26 @@ void SetColouredNames(std::vector<ColouredName> names) {
   ColouredNames() = std::move(names);
 }
 
+std::vector<NameSpan> FindColouredNames(std::string_view line) {
+  std::vector<NameSpan> spans;
+  const std::string lower = Lowercase(line);
+  for (const ColouredName& coloured : ColouredNames()) {
+    if (coloured.name.empty())
+      continue;
+    for (std::size_t at = lower.find(coloured.name); at != std::string::npos;
+         at = lower.find(coloured.name, at + 1)) {
+      const std::size_t end = at + coloured.name.size();
+      // Whole words only: "blue stones" is two stones, not the Blue Stone.
+      if ((at > 0 && IsWordByte(lower[at - 1])) || (end < lower.size() && IsWordByte(lower[end])))
+        continue;
+      spans.push_back({at, end, coloured.colour});
+    }
+  }
+  std::sort(spans.begin(), spans.end(),
+            [](const NameSpan& a, const NameSpan& b) { return a.begin < b.begin; });
+  return spans;
+}
+
 void StyleLine(std::string_view line, ColourDepth depth, bool heading, std::string& out) {
   if (depth == ColourDepth::kNone) {
     out.append(line);
@@ -122,20 +133,4 @@ void StyleLine(std::string_view line, ColourDepth depth, bool heading, std::stri
     done = insert.at;
   }
   out.append(line.substr(done));
-}
-
-std::string StyleText(std::string_view text, ColourDepth depth, std::size_t& headingFrom) {
-  std::string styled;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t lineEnd = text.find('\n', start);
-    const std::size_t end = lineEnd == std::string_view::npos ? text.size() : lineEnd + 1;
-    const std::string_view line = text.substr(start, end - start);
-    const bool heading = headingFrom != kNoHeading && end > headingFrom &&
-                         line.find_first_not_of(" \n") != std::string_view::npos;
-    if (heading)
-      headingFrom = kNoHeading;
-    StyleLine(line, depth, heading, styled);
-    start = end;
-  }
-  return styled;
 }

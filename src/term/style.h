@@ -1,6 +1,7 @@
 #ifndef PRISMORA_TERM_STYLE_H_
 #define PRISMORA_TERM_STYLE_H_
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,16 +28,22 @@ struct ColouredName {
 // The names StyleLine colours from now on, in place of those given before.
 void SetColouredNames(std::vector<ColouredName> names);
 
+// Where a coloured name stands in a line: bytes `begin` to `end`.
+struct NameSpan {
+  std::size_t begin;
+  std::size_t end;
+  Colour colour;
+};
+
+// The names given to SetColouredNames that `line` holds, in their order in it.
+std::vector<NameSpan> FindColouredNames(std::string_view line);
+
 // Appends `line` to `out` with escape sequences around what the story colours: the names given
 // to SetColouredNames in their colours, and, when `heading` is set, the line's text in
 // bold. The text itself is unchanged; with kNone nothing is added.
 void StyleLine(std::string_view line, ColourDepth depth, bool heading, std::string& out);
 
-// Where no heading is marked.
+// Where no heading is marked (ScreenText).
 constexpr std::size_t kNoHeading = std::string::npos;
-
-// StyleLine for each line of `text`. The heading is the first line with text in it that ends
-// past byte `headingFrom`; once it is found, `headingFrom` becomes kNoHeading.
-std::string StyleText(std::string_view text, ColourDepth depth, std::size_t& headingFrom);
 
 #endif  // PRISMORA_TERM_STYLE_H_

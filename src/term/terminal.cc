@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "term/screen_text.h"
+#include "term/paragraphs.h"
 #include "term/style.h"
 #include "term/wrap.h"
 
@@ -49,11 +49,11 @@ struct Features {
   bool player = false;         // a player types at this terminal: [more] stops and the prompt mark
 };
 
-// At each flush (every std::endl of the game) writes the message held (Screen), flowed, wrapped
-// and coloured, to the real standard output, line by line, at the size the terminal
-// reports then: one query and one write per message (more at a [more] stop). A flush writes a
-// partial line too; the column it ends at carries over. Lines are styled whole, so a coloured
-// name or a heading is never cut in two.
+// At each flush (every std::endl of the game) writes the message held (Screen), flowed, set in
+// paragraphs, wrapped and coloured, to the real standard output, line by line, at the size the
+// terminal reports then: one query and one write per message (more at a [more] stop). A flush
+// writes a partial line too; the column it ends at carries over. Lines are styled whole, so a
+// coloured name or a heading is never cut in two.
 //
 // A message's last line feed is held until the next message shows whether it falls inside a
 // paragraph (MessageFlow), or until the player types, the screen is cleared or the game ends.
@@ -63,8 +63,7 @@ class TerminalBuffer final : public Screen {
 
   bool StartPlayerLine(bool markHere) override {
     sync();
-    WriteHeldLineFeed();
-    Put();
+    EndLine(PlayerLineComes());
     if (ended_)
       return false;
     if (markHere && features_.player)
@@ -78,18 +77,26 @@ class TerminalBuffer final : public Screen {
 
   bool MarksPlayerLine() const override { return features_.player; }
 
+  // The input ended where the player was to type, after the prompt mark: that line ends here.
+  void EndOfInput() override {
+    if (features_.player && !ended_)
+      out_->sputn("\n", 1);
+    out_->pubsync();
+  }
+
   void Finish() {
     sync();
-    WriteHeldLineFeed();
-    Put();
+    EndLine(false);
     out_->pubsync();
   }
 
   void Clear() override {
     sync();
-    WriteHeldLineFeed();
-    Put();
-    rows_ = 0;
+    const bool unread = ClearComes();
+    EndLine(false);
+    // What was shown since the player's line is read before the clear takes it away.
+    if (unread && features_.player && !ended_)
+      WaitForKey();
     if (ended_)
       return;
     // Line feeds scroll the whole screen into the scrollback; the clear then leaves it alone
@@ -98,7 +105,6 @@ class TerminalBuffer final : public Screen {
     if (features_.cursorControl)
       clear += "\x1b[H\x1b[2J";
     out_->sputn(clear.data(), static_cast<std::streamsize>(clear.size()));
-    column_ = 0;
     out_->pubsync();
   }
 
@@ -109,21 +115,25 @@ class TerminalBuffer final : public Screen {
   }
 
  private:
-  // Writes out the first `length` bytes held.
   void Write() {
     if (!HasMessage())
       return;
+    std::string text;
+    bool lineOpen = column_ > 0;
+    AppendSetText(TakeMessage(features_.depth), lineOpen, text);
     size_ = AskWindowSize();
-    wrapped_.clear();
-    WrapText(TakeMessage(features_.depth), size_.columns, column_, wrapped_);
+    WrapText(text, size_.columns, column_, wrapped_);
     Put();
   }
 
-  void WriteHeldLineFeed() {
-    if (!ReleaseLineFeed())
-      return;
-    wrapped_ += '\n';
+  // Ends the line the cursor stands on, if text stands on it, then writes a blank line if asked.
+  void EndLine(bool blank) {
+    if (column_ > 0)
+      wrapped_ += '\n';
+    if (blank)
+      wrapped_ += '\n';
     column_ = 0;
+    Put();
   }
 
   // Writes what is wrapped, stopping at a [more] marker before anything that would scroll the

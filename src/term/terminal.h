@@ -5,10 +5,12 @@
 
 // The layer between the game and a player's terminal. While a TerminalOutput lives and standard
 // output is a terminal, everything written to std::cout has its paragraphs flowed
-// (FlowParagraphs), is wrapped at the window's width (asked of the terminal for each message, so
-// a resized window is followed) and coloured where the story has colour. When the player types at
-// that terminal too (and TERM is not dumb), a long scene stops at a "[more]" marker before its
-// first line would scroll off the window, and the player's line starts after a prompt mark. The
+// (FlowParagraphs) and set (ParagraphSetter), is wrapped at the window's width (asked of the
+// terminal for each message, so a resized window is followed) and coloured where the story has
+// colour. When the player types at that terminal too (and TERM is not dumb), a long scene stops
+// at a "[more]" marker before its first line would scroll off the window, a clear stops there
+// first when text has been shown since the player's line, and the player's line starts after a
+// prompt mark. The
 // game keeps writing plain text to std::cout; on a pipe or a file nothing is installed and every
 // byte goes out as written.
 class TerminalOutput {

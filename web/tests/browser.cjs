@@ -1,5 +1,6 @@
 // What the page's tests share: the site served on 127.0.0.1, headless Chromium, the game played
 // by typing into the page's box, and the native game's piped output to compare with.
+const assert = require('node:assert/strict');
 const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const http = require('node:http');
@@ -26,8 +27,9 @@ function serve() {
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
-// Opens the page in a fresh browser at the given size. `problems` collects every error the page
-// logs or throws, and every request that leaves 127.0.0.1. `beforeLoad` may set the page up.
+// Opens the page in a fresh browser at the given size, a phone's (a touch screen) below 500 pixels
+// wide. `problems` collects every error the page logs or throws, and every request that leaves
+// 127.0.0.1. `beforeLoad` may set the page up.
 async function openPage(width, height, beforeLoad) {
   const server = await serve();
   const browser = await puppeteer.launch({
@@ -36,7 +38,7 @@ async function openPage(width, height, beforeLoad) {
            '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   });
   const page = await browser.newPage();
-  await page.setViewport({ width, height });
+  await page.setViewport({ width, height, isMobile: width < 500, hasTouch: width < 500 });
   const problems = [];
   page.on('console', (message) => {
     if (message.type() === 'error') problems.push(`console: ${message.text()}`);
@@ -54,6 +56,17 @@ async function openPage(width, height, beforeLoad) {
   return { page, problems, close };
 }
 
+// Opens the page, plays `body` on it, then asks that the page had no problem.
+async function withPage(width, height, body, beforeLoad) {
+  const { page, problems, close } = await openPage(width, height, beforeLoad);
+  try {
+    await body(page);
+    assert.deepEqual(problems, []);
+  } finally {
+    await close();
+  }
+}
+
 // Types a line into the box when the game waits for one, and presses Enter.
 async function typeLine(page, line) {
   await page.waitForSelector('#line-form[data-state="waiting"]');
@@ -67,7 +80,16 @@ async function untilEnded(page) {
 
 // The game's text on the page, without the player's lines.
 function storyText(page) {
-  return page.$$eval('#story .text, #story .notice', (blocks) => blocks.map((b) => b.textContent).join('\n'));
+  return page.$$eval('#story .text, #story .notice', (blocks) => blocks.map((b) => b.innerText).join('\n'));
+}
+
+// Where an element is in the story's view: its top and bottom, 0 at the top of the view.
+function inView(page, selector) {
+  return page.$eval(selector, (element) => {
+    const view = document.getElementById('story').getBoundingClientRect();
+    const box = element.getBoundingClientRect();
+    return { top: box.top - view.top, bottom: box.bottom - view.top, height: view.height };
+  });
 }
 
 function walkthrough() {
@@ -82,4 +104,4 @@ function nativeOutput(lines) {
 
 const words = (text) => text.split(/\s+/).filter((w) => w !== '');
 
-module.exports = { openPage, typeLine, untilEnded, storyText, walkthrough, nativeOutput, words };
+module.exports = { openPage, withPage, typeLine, untilEnded, storyText, inView, walkthrough, nativeOutput, words };
