@@ -14,8 +14,8 @@
 #include "game/room_table.h"
 #include "game/undo.h"
 #include "input/match_response.h"
-#include "response_codes.h"
 #include "memory_store.h"
+#include "response_codes.h"
 #include "save/save_file.h"
 #include "text/console.h"
 
@@ -34,8 +34,8 @@ bool SameMoment(const Moment& a, const Moment& b) {
          f.titleDone == g.titleDone && f.gameOver == g.gameOver && f.shown == g.shown &&
          f.visited == g.visited && f.seeded == g.seeded && f.has == g.has &&
          f.blotTalked == g.blotTalked && f.gateInspected == g.gateInspected &&
-         f.headOutsidePending == g.headOutsidePending && a.hintSituation == b.hintSituation &&
-         a.cameFrom == b.cameFrom;
+         f.headOutsidePending == g.headOutsidePending && f.shimmerNoticed == g.shimmerNoticed &&
+         a.hintSituation == b.hintSituation && a.cameFrom == b.cameFrom;
 }
 
 // The same lines with every help and hint token turned into c1: line 1 never has a meaning.

@@ -59,7 +59,8 @@ class Player {
             kCodeMeanings[Uniform(0, static_cast<int>(std::size(kCodeMeanings)) - 1)];
         out += Token(Uniform(meaning.codes.first, meaning.codes.last));
       } else if (kind < 0.95) {
-        out += Token(Uniform(0, 301));  // every line of the file, and just past both ends
+        // Every line of the file, one line longer than the highest code, and just past both ends.
+        out += Token(Uniform(0, code::kHighestMeaningful + 2));
       } else {
         out += std::string(Uniform(0, 300), 'c') + "\n";  // empty and overlong lines
       }

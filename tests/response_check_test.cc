@@ -7,12 +7,16 @@
 #include <utility>
 #include <vector>
 
+#include "response_codes.h"
 #include "test_support.h"
 
 namespace {
 
+// The shortest file that holds every meaningful code.
+constexpr int kShortest = code::kHighestMeaningful + 1;
+
 // A response file of `count` lines, every line "(?!)" unless given.
-std::string Lines(const std::map<int, std::string>& given, int count = 300) {
+std::string Lines(const std::map<int, std::string>& given, int count = kShortest) {
   std::string text;
   for (int line = 1; line <= count; ++line) {
     const auto it = given.find(line);
@@ -46,13 +50,15 @@ TEST(ResponseCheckTest, EachProblemIsFoundWhereItIs) {
               {38, "look|[A-Z]+"},
               {68, "talk to \\cAcerule"}}),
        {{K::kUpperCase, 10}, {K::kUpperCase, 38}}},
-      // Unrecognised input would show the inventory, and codes up to 297 lie beyond the end.
+      // Unrecognised input would show the inventory, and the highest codes lie beyond the end.
       {"240 lines", Lines({}, 240), {{K::kLineCountHasMeaning, 0}, {K::kTooShort, 0}}},
       {"240 lines, the last without a line feed",
        Lines({}, 240).substr(0, Lines({}, 240).size() - 1),
        {{K::kLineCountHasMeaning, 0}, {K::kTooShort, 0}}},
-      {"297 lines", Lines({}, 297), {{K::kLineCountHasMeaning, 0}, {K::kTooShort, 0}}},
-      {"298 lines", Lines({}, 298), {}},
+      {"as many lines as the highest code",
+       Lines({}, kShortest - 1),
+       {{K::kLineCountHasMeaning, 0}, {K::kTooShort, 0}}},
+      {"one line more", Lines({}, kShortest), {}},
       // Lines without meaning must not catch empty input or common words; meaningful lines may
       // be as broad as they like.
       {"greedy",

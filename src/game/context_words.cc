@@ -1,10 +1,12 @@
 #include "game/context_words.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "game/moves.h"
 #include "game/places.h"
+#include "game/rules.h"
 #include "items/items_by_kind.h"
 #include "text/console.h"
 
@@ -72,6 +74,27 @@ void OpenDoor(Turn& turn) {
       TryWay(turn.game, *turn.room, way);
       return;
     }
+  }
+  Say(Text::kNoLockHere);
+}
+
+void UseKey(Turn& turn) {
+  Game& game = turn.game;
+  const ItemId key = *turn.row->item;
+  const char* name = DataOf(key).name;
+  for (Direction way : kDirections) {
+    const Guard* guard = turn.room->guards[IndexOf(way)];
+    if (guard == nullptr)
+      continue;
+    const bool wanted = std::find(guard->keys.begin(), guard->keys.end(), key) != guard->keys.end();
+    // A way the key opened once stays open, as it does for the direction.
+    if (wanted && (Carries(game.world, key) || Opens(game.world, game.flags, *turn.room, way)))
+      TryWay(game, *turn.room, way);
+    else if (!Carries(game.world, key))
+      Say(Text::kNotCarried, {name});
+    else
+      Say(Text::kKeyDoesNotFit, {name});
+    return;
   }
   Say(Text::kNoLockHere);
 }

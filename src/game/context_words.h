@@ -15,6 +15,9 @@ void GoBack(Turn& turn);
 void Leave(Turn& turn);
 // A door, a lock or a key: the room's guarded way, or that none is here.
 void OpenDoor(Turn& turn);
+// The row's key tried on the room's guarded way: one of the keys it wants walks it as the
+// direction would; any other key does not fit; a key not carried, or no lock here, is said so.
+void UseKey(Turn& turn);
 
 // Each way out of the room, locked or not, with the room it leads to once the player has seen it.
 void ShowWaysOut(const Game& game);

@@ -8,6 +8,7 @@
 #include "game/moves.h"
 #include "game/places.h"
 #include "game/room_actions.h"
+#include "game/show.h"
 #include "game/sights.h"
 #include "game/undo.h"
 #include "items/item_actions.h"
@@ -56,9 +57,7 @@ void Walk(Turn& turn) {
   TryWay(turn.game, *turn.room, *DirectionOfCode(turn.game.inputNumber));
 }
 void LookAround(Turn& turn) {
-  turn.game.world.Here().PrintReturnText();
-  if (turn.room->afterLook)
-    Say(*turn.room->afterLook);
+  LookAround(turn.game, *turn.room);
 }
 void Inventory(Turn& turn) {
   ShowInventory(turn.game.world);
@@ -77,6 +76,15 @@ void TakeOfKind(Turn& turn) {
 }
 void DropOfKind(Turn& turn) {
   MoveItemOfKind(turn.game.world, turn.row->kind, ItemVerb::kDrop);
+}
+void TakeAll(Turn& turn) {
+  MoveAll(turn.game.world, ItemVerb::kTake);
+}
+void DropAll(Turn& turn) {
+  MoveAll(turn.game.world, ItemVerb::kDrop);
+}
+void TakeKeyAndStone(Turn& turn) {
+  TakeKinds(turn.game.world, {"key", "stone"});
 }
 
 // A closer look: the room comes back first at a one-time screen.
@@ -118,6 +126,24 @@ std::vector<Row> BuildSharedRows() {
       Answer(code::kDropKeyByKind, DropOfKind).OfKind("key"),
       Answer(code::kDropStoneByKind, DropOfKind).OfKind("stone"),
       Answer(code::kTakeRedStoneHere, Take).With(ItemId::kRedStone),
+      // Several things at once.
+      Answer(code::kTakeAll, TakeAll),
+      Answer(code::kDropAll, DropAll),
+      Answer(code::kTakeKeyAndStone, TakeKeyAndStone),
+      // A key named, tried on the room's lock; two stones named, at the room's light.
+      Answer(code::kUseBedroomKey, UseKey).With(ItemId::kBedroomKey).ShowsRoomFirst(),
+      Answer(code::kUseShedKey, UseKey).With(ItemId::kShedKey).ShowsRoomFirst(),
+      Answer(code::kUseOrangeKey, UseKey).With(ItemId::kOrangeKey).ShowsRoomFirst(),
+      Answer(code::kUseGreenKey, UseKey).With(ItemId::kGreenKey).ShowsRoomFirst(),
+      Answer(code::kUsePurpleKey, UseKey).With(ItemId::kPurpleKey).ShowsRoomFirst(),
+      Answer(code::kRedYellowStones, HoldUpPair).With(ItemId::kRedStone, ItemId::kYellowStone),
+      Answer(code::kRedBlueStones, HoldUpPair).With(ItemId::kRedStone, ItemId::kBlueStone),
+      Answer(code::kYellowBlueStones, HoldUpPair).With(ItemId::kYellowStone, ItemId::kBlueStone),
+      // A moment passes; a search of the room, or for something.
+      Answer(code::kWait, SayRowText).Saying(Text::kWaited),
+      Answer(code::kSearch, Search),
+      Look(code::kLookForKey).Saying(Text::kNoKeyHere),
+      Look(code::kLookForLight).Saying(Text::kNoLightHere),
       // Someone or something looked at; the fathers answer talk as well.
       Look(code::kLookAtBlot),
       Look(code::kLookAtCerule),
@@ -125,6 +151,10 @@ std::vector<Row> BuildSharedRows() {
       Look(code::kLookAtJester),
       Look(code::kSunnie),
       Look(code::kRosen),
+      Look(code::kWakeSunnie),
+      Look(code::kLookAtMe),
+      Look(code::kLookAtMasks),
+      Look(code::kLookAtParty),
       Look(code::kLookAtSnow),
       Look(code::kLookAtPath),
       Look(code::kLookAtCabin),
@@ -142,6 +172,9 @@ std::vector<Row> BuildSharedRows() {
       Look(code::kLookAtChildren),
       Look(code::kLookAtKeyRing),
       Look(code::kLookAtNightstand),
+      Look(code::kLookAtFootprints),
+      Look(code::kLookAtPadlock),
+      Look(code::kLookAtWalls),
       Look(code::kLookAtStone).OfKind("stone"),
       Look(code::kLookAtKey).OfKind("key"),
       // Tried after every other line of the response file: only what nothing else took.

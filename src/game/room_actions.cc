@@ -9,14 +9,8 @@ void LookAtRoomLight(Turn& turn) {
   LookAtLight(turn.game, *turn.room->light);
 }
 
-// The key, once both stones have been seen.
-void HoldUpStones(Turn& turn) {
-  const ColourLight& light = *turn.room->light;
-  if (Has(turn.game.flags, light.stone1) && Has(turn.game.flags, light.stone2)) {
-    GiveItem(turn.game, light.stonesText, light.key);
-  } else {
-    Say(Text::kStonesMissing);
-  }
+void HoldUpRoomStones(Turn& turn) {
+  HoldUpStones(turn.game, *turn.room->light);
 }
 
 // The party's magic opens the light whatever is carried, as often as it is cast.
@@ -28,6 +22,20 @@ void CastAtLight(Turn& turn) {
 
 void SayRowText(Turn& turn) {
   Say(*turn.row->text);
+}
+
+void HoldUpPair(Turn& turn) {
+  const ColourLight* light = turn.room->light;
+  if (light == nullptr) {
+    Say(Text::kNothingForStones);
+    return;
+  }
+  const ItemId a = *turn.row->item;
+  const ItemId b = *turn.row->item2;
+  if ((a == light->stone1 && b == light->stone2) || (a == light->stone2 && b == light->stone1))
+    HoldUpStones(turn.game, *light);
+  else
+    Say(Text::kStonesMissing);
 }
 
 void TalkToBlot(Turn& turn) {
@@ -50,8 +58,8 @@ std::vector<Row> LightRows(const ColourLight& light) {
                      .Saying(Text::kOneStoneAlone)
                      .ShowsRoomFirst()
                      .Overrides());
-  rows.push_back(Answer(light.stonesCode, HoldUpStones));
-  rows.push_back(Answer(code::kUseStones, HoldUpStones).Overrides());
+  rows.push_back(Answer(light.stonesCode, HoldUpRoomStones));
+  rows.push_back(Answer(code::kUseStones, HoldUpRoomStones).Overrides());
   rows.push_back(Answer(light.magicCode, CastAtLight).Saying(light.magicText));
   rows.push_back(Answer(code::kJesterMagic, CastAtLight).Saying(light.jesterText));
   return rows;

@@ -74,6 +74,7 @@ struct Row {
   bool overrides = false;       // a room's row that takes a shared row's codes on purpose
   std::optional<Text> text;     // what a row that says one text says
   std::optional<ItemId> item;   // the item a row takes, drops, examines or hands over
+  std::optional<ItemId> item2;  // the second of two stones a row holds up together
   const char* kind = nullptr;   // the kind a row names an item by alone: "key", "stone"
 
   Row& At(Stage when) {
@@ -98,6 +99,11 @@ struct Row {
   }
   Row& With(ItemId which) {
     item = which;
+    return *this;
+  }
+  Row& With(ItemId first, ItemId second) {
+    item = first;
+    item2 = second;
     return *this;
   }
   Row& OfKind(const char* itemKind) {

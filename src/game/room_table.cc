@@ -86,6 +86,10 @@ const std::vector<RoomScript> kRoomScripts = {
                    .Saying(Text::kWakingScene)
                    .With(I::kRedStone)
                    .Overrides(),
+               Answer(code::kWakeSunnie, HandOver)
+                   .Saying(Text::kWakingScene)
+                   .With(I::kRedStone)
+                   .Overrides(),
                Answer(code::kSendForNightstandStone, HandOver)
                    .Saying(Text::kQuietGrab)
                    .With(I::kRedStone)}),

@@ -13,6 +13,20 @@ void ShowRoom(Game& game, const RoomScript& room, bool clear) {
   Shown(game.flags, room.id) = true;
 }
 
+void LookAround(const Game& game, const RoomScript& room) {
+  game.world.At(room.id).PrintReturnText();
+  if (room.afterLook)
+    Say(*room.afterLook);
+}
+
+void HoldUpStones(Game& game, const ColourLight& light) {
+  if (Has(game.flags, light.stone1) && Has(game.flags, light.stone2)) {
+    GiveItem(game, light.stonesText, light.key);
+  } else {
+    Say(Text::kStonesMissing);
+  }
+}
+
 void LookAtLight(const Game& game, const ColourLight& light) {
   Say(*light.examineText);
   if (Has(game.flags, light.stone1) && Has(game.flags, light.stone2))

@@ -11,6 +11,12 @@
 // clears the screen first, as on arrival.
 void ShowRoom(Game& game, const RoomScript& room, bool clear);
 
+// The return text, and the room's own line after it.
+void LookAround(const Game& game, const RoomScript& room);
+
+// The light's two stones held up: its key once both have been seen, else the refusal.
+void HoldUpStones(Game& game, const ColourLight& light);
+
 // What a closer look at the light shows, with the stones' hint once both have been seen.
 void LookAtLight(const Game& game, const ColourLight& light);
 

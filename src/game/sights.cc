@@ -18,11 +18,15 @@ using R = RoomId;
 using I = ItemId;
 
 // One thing and its line; some things change with the story, and then say `later` instead.
+// Seeing some teaches the player a fact (`notices`); some of the room's things are meant before
+// a carried item of the kind named (`overItems`: the gravestones, when "the stones" are named).
 struct Sight {
   CodeRange code;
   Text text;
   bool (*isLater)(const Game&) = nullptr;
   Text later = Text::kNothingSpecial;
+  Flag notices = nullptr;
+  bool overItems = false;
 };
 
 bool GateTried(const Game& g) {
@@ -34,11 +38,23 @@ bool CabinLeft(const Game& g) {  // Rosen is gone, and his footprints lead to th
 bool StoneHandedOver(const Game& g) {  // the only Red Stone is Sunnie's
   return Has(g.flags, I::kRedStone);
 }
-bool ShedKeyGone(const Game& g) {
-  const std::vector<ItemId>& items = g.world.At(R::kBasement).items;
-  return g.flags.seeded[static_cast<std::size_t>(R::kBasement)] &&
-         std::find(items.begin(), items.end(), I::kShedKey) == items.end();
+// The room has put the item down, and it lies there no more.
+bool Gone(const Game& g, RoomId room, ItemId item) {
+  const std::vector<ItemId>& items = g.world.At(room).items;
+  return g.flags.seeded[static_cast<std::size_t>(room)] &&
+         std::find(items.begin(), items.end(), item) == items.end();
 }
+bool ShedKeyGone(const Game& g) {
+  return Gone(g, R::kBasement, I::kShedKey);
+}
+bool BedroomKeyGone(const Game& g) {
+  return Gone(g, R::kKitchen, I::kBedroomKey);
+}
+bool ShimmerNoticed(const Game& g) {
+  return g.flags.shimmerNoticed;
+}
+
+constexpr Flag kNoticesShimmer = &StoryFlags::shimmerNoticed;
 
 struct RoomSights {
   RoomId room;
@@ -49,36 +65,53 @@ struct RoomSights {
 const RoomSights kRoomSights[] = {
     {R::kMountainPath, {
         {code::kLookAtSnow, Text::kLookSnow},
-        {code::kLookAtPath, Text::kLookMountainPath}}},
+        {code::kLookAtPath, Text::kLookMountainPath},
+        {code::kLookAtFootprints, Text::kLookOwnTracks}}},
     {R::kSnowyYard, {
         {code::kLookAtSnow, Text::kLookSnow},
         {code::kLookAtPath, Text::kLookYardPath},
         {code::kLookAtShed, Text::kLookYardPath},
         {code::kLookAtGraves, Text::kLookYardPath},
         {code::kLookAtCabin, Text::kLookCabin, CabinLeft, Text::kLookCabinFootprints},
-        {code::kLookAtGate, Text::kLookGate, GateTried, Text::kLookGateKeyholes}}},
+        {code::kLookAtGate, Text::kLookGate, GateTried, Text::kLookGateKeyholes},
+        {code::kLookAtPadlock, Text::kLookPadlock, GateTried, Text::kLookGateKeyholes},
+        {code::kLookAtFootprints, Text::kLookOwnTracks, CabinLeft, Text::kLookFootprints}}},
     {R::kWornPath, {
         {code::kLookAtSnow, Text::kLookSnow},
         {code::kLookAtPath, Text::kLookWornPath},
         {code::kLookAtShed, Text::kLookShedOutside},
         {code::kLookAtDoor, Text::kLookShedOutside},
         {code::kLookAtGraves, Text::kLookGraveyardOutside},
-        {code::kLookAtFence, Text::kLookFence}}},
+        {code::kLookAtFence, Text::kLookFence},
+        {code::kLookAtFootprints, Text::kLookOwnTracks}}},
     {R::kFoodShed, {
         {code::kLookAtShed, Text::kLookShedInside},
         {code::kLookAtGrains, Text::kLookGrains},
         {code::kLookAtGlow, Text::kLookGreenGlow},
         {code::kLookAtGreenKey, Text::kLookGreenGlow},
+        {code::kLookForLight, Text::kLookGreenGlow},
+        {code::kLookForKey, Text::kLookGreenGlow},
         {code::kLookAtDoor, Text::kLookShedDoor}}},
     {R::kGraveyard, {
         {code::kLookAtSnow, Text::kLookSnow},
         {code::kLookAtGraves, Text::kLookGraves},
-        {code::kLookAtFence, Text::kLookFence}}},
+        {code::kLookAtFence, Text::kLookFence},
+        {code::kLookAtFootprints, Text::kLookOwnTracks},
+        // Its light shows only to a closer search, and a look at it waits until then.
+        {code::kSearch, Text::kShimmer, nullptr, Text::kNothingSpecial, kNoticesShimmer},
+        {code::kLookForLight, Text::kShimmer, nullptr, Text::kNothingSpecial, kNoticesShimmer},
+        {code::kLookForKey, Text::kShimmer, nullptr, Text::kNothingSpecial, kNoticesShimmer},
+        {code::kLookAtStone, Text::kLookGravestones, nullptr, Text::kNothingSpecial,
+         kNoticesShimmer, true},
+        {code::kLookAtGlow, Text::kNothingSpecial, ShimmerNoticed, Text::kLookPurpleShimmer},
+        {code::kLookAtPurpleKey, Text::kNothingSpecial, ShimmerNoticed, Text::kLookPurpleShimmer}}},
     {R::kCliffsidePath, {
         {code::kLookAtSnow, Text::kLookSnow},
         {code::kLookAtCliffs, Text::kLookCliffs},
         {code::kLookAtPath, Text::kLookCliffsidePath},
-        {code::kLookAtGate, Text::kLookOpenGate}}},
+        {code::kLookAtGate, Text::kLookOpenGate},
+        {code::kLookAtPadlock, Text::kLookOpenPadlock},
+        {code::kLookAtFootprints, Text::kLookFootprintsAhead}}},
     {R::kLivingRoom, {
         {code::kLookAtTable, Text::kLookCoffeeTable},
         {code::kLookAtCabin, Text::kLookLivingRoomLayout},
@@ -86,6 +119,7 @@ const RoomSights kRoomSights[] = {
     {R::kKitchen, {
         {code::kLookAtTable, Text::kLookKitchenTable},
         {code::kLookAtCabinets, Text::kLookCabinets},
+        {code::kLookForKey, Text::kCabinetKey, BedroomKeyGone, Text::kCabinetKeyGone},
         {code::kLookAtStove, Text::kLookStove},
         {code::kLookAtDoor, Text::kLookKitchenDoor}}},
     {R::kHallway, {
@@ -94,7 +128,12 @@ const RoomSights kRoomSights[] = {
     {R::kBasement, {
         {code::kLookAtKeyRing, Text::kLookKeyRing, ShedKeyGone, Text::kLookKeyRingEmpty},
         {code::kLookAtKey, Text::kLookKeyRing, ShedKeyGone, Text::kLookKeyRingEmpty},
-        {code::kLookAtDoor, Text::kLookBasementDoor}}},
+        {code::kSearch, Text::kLookKeyRing, ShedKeyGone, Text::kLookKeyRingEmpty},
+        {code::kLookForKey, Text::kLookKeyRing, ShedKeyGone, Text::kLookKeyRingEmpty},
+        {code::kLookAtWalls, Text::kLookKeyRing, ShedKeyGone, Text::kLookKeyRingEmpty},
+        {code::kLookForLight, Text::kOrangeLightLook},
+        {code::kLookAtDoor, Text::kLookBasementDoorRing, ShedKeyGone,
+         Text::kLookBasementDoorRingEmpty}}},
     {R::kBedroom, {
         {code::kLookAtNightstand, Text::kLookNightstand, StoneHandedOver, Text::kLookNightstandBare},
         {code::kLookAtRedStone, Text::kLookNightstand, StoneHandedOver, Text::kLookNightstandBare},
@@ -109,17 +148,29 @@ const std::vector<Sight> kEverywhere = {
     {code::kLookAtCerule, Text::kLookCerule},
     {code::kLookAtScarlett, Text::kLookScarlett},
     {code::kLookAtJester, Text::kLookJester},
+    {code::kLookAtParty, Text::kLookParty},
+    {code::kLookAtMasks, Text::kLookMasks},
+    {code::kLookAtMe, Text::kLookMaize},
     {code::kSunnie, Text::kSunnieAway, StoneHandedOver, Text::kSunnieAwayAfter},
+    {code::kWakeSunnie, Text::kSunnieAway, StoneHandedOver, Text::kSunnieAwayAfter},
     {code::kRosen, Text::kRosenAway, CabinLeft, Text::kRosenAhead},
 };
 // clang-format on
 
-const Text* SightIn(const std::vector<Sight>& sights, const Game& game) {
+// The sight of the code typed; with `overItemsOnly`, only one meant before a carried item.
+const Sight* SightIn(const std::vector<Sight>& sights, const Game& game,
+                     bool overItemsOnly = false) {
   for (const Sight& sight : sights) {
-    if (sight.code.Holds(game.inputNumber))
-      return sight.isLater != nullptr && sight.isLater(game) ? &sight.later : &sight.text;
+    if (sight.code.Holds(game.inputNumber) && (sight.overItems || !overItemsOnly))
+      return &sight;
   }
   return nullptr;
+}
+
+void Show(Game& game, const Sight& sight) {
+  Say(sight.isLater != nullptr && sight.isLater(game) ? sight.later : sight.text);
+  if (sight.notices != nullptr)
+    game.flags.*sight.notices = true;
 }
 
 const std::vector<Sight>& SightsOf(RoomId room) {
@@ -173,10 +224,24 @@ bool LookAtItem(const Turn& turn) {
 }  // namespace
 
 void LookCloser(Turn& turn) {
-  if (LookAtItem(turn))
-    return;
-  const Text* text = SightIn(SightsOf(turn.room->id), turn.game);
-  if (text == nullptr)
-    text = SightIn(kEverywhere, turn.game);
-  Say(text != nullptr ? *text : Text::kNothingSpecial);
+  const std::vector<Sight>& here = SightsOf(turn.room->id);
+  const Sight* sight = SightIn(here, turn.game, true);
+  if (sight == nullptr) {
+    if (LookAtItem(turn))
+      return;
+    sight = SightIn(here, turn.game);
+  }
+  if (sight == nullptr)
+    sight = SightIn(kEverywhere, turn.game);
+  if (sight != nullptr)
+    Show(turn.game, *sight);
+  else
+    Say(turn.row->text.value_or(Text::kNothingSpecial));
+}
+
+void Search(Turn& turn) {
+  if (const Sight* sight = SightIn(SightsOf(turn.room->id), turn.game))
+    Show(turn.game, *sight);
+  else
+    LookAround(turn.game, *turn.room);
 }

@@ -23,6 +23,7 @@ struct StoryFlags {
   bool blotTalked = false;
   bool gateInspected = false;
   bool headOutsidePending = false;
+  bool shimmerNoticed = false;  // a closer search of the graveyard showed its faint light
 };
 
 inline bool& Shown(StoryFlags& flags, RoomId room) {

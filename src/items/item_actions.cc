@@ -21,6 +21,18 @@ void MoveItem(World& world, ItemId item, ItemVerb verb) {
   destination.push_back(item);
 }
 
+void MoveAll(World& world, ItemVerb verb) {
+  const bool take = verb == ItemVerb::kTake;
+  // A copy: the list shrinks as each item goes.
+  const std::vector<ItemId> items = take ? world.Here().items : world.inventory;
+  if (items.empty()) {
+    Say(take ? Text::kNothingToTake : Text::kNothingToDrop);
+    return;
+  }
+  for (ItemId item : items)
+    MoveItem(world, item, verb);
+}
+
 void ShowInventory(const World& world) {
   Say(Text::kInventoryHeading);
   for (ItemId item : world.inventory)

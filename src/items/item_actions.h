@@ -13,6 +13,10 @@ enum class ItemVerb { kTake, kDrop };
 // inventory; drop moves it back. Prints one line either way.
 void MoveItem(World& world, ItemId item, ItemVerb verb);
 
+// Every item lying here taken (or every one carried dropped), one at a time in the list's order,
+// each with its own line; when there is none, one line says so.
+void MoveAll(World& world, ItemVerb verb);
+
 // The heading, then each carried item on its own line with an empty line above it.
 void ShowInventory(const World& world);
 

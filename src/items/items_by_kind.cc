@@ -38,6 +38,30 @@ void MoveItemOfKind(World& world, std::string_view kind, ItemVerb verb) {
   AskWhichItem(kind, items);
 }
 
+void TakeKinds(World& world, const std::vector<std::string_view>& kinds) {
+  const std::vector<ItemId> lying = world.Here().items;
+  std::vector<ItemId> chosen;
+  for (std::string_view kind : kinds) {
+    const std::vector<ItemId> items = ItemsOfKind(lying, kind);
+    if (items.size() == 1)
+      chosen.push_back(items[0]);
+  }
+  for (ItemId entry : lying) {
+    const auto found = std::find(chosen.begin(), chosen.end(), entry);
+    if (found == chosen.end())
+      continue;
+    MoveItem(world, entry, ItemVerb::kTake);
+    chosen.erase(found);
+  }
+  for (std::string_view kind : kinds) {
+    const std::vector<ItemId> items = ItemsOfKind(lying, kind);
+    if (items.empty())
+      Say(Text::kNotHere, {kind});
+    else if (items.size() > 1)
+      AskWhichItem(kind, items);
+  }
+}
+
 void AskWhichItem(std::string_view kind, const std::vector<ItemId>& items) {
   std::vector<std::string> names;
   for (ItemId item : items)

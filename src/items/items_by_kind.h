@@ -22,4 +22,9 @@ void AskWhichItem(std::string_view kind, const std::vector<ItemId>& items);
 // and changes nothing; when there is none, says so.
 void MoveItemOfKind(World& world, std::string_view kind, ItemVerb verb);
 
+// Several kinds named at once ("the key and the stone"): each kind that names one item here, as
+// MoveItemOfKind would, taken in the order the room lists them; then, for each other kind, that
+// none is here or which is meant.
+void TakeKinds(World& world, const std::vector<std::string_view>& kinds);
+
 #endif  // PRISMORA_ITEMS_ITEMS_BY_KIND_H_

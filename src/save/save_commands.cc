@@ -16,9 +16,12 @@ namespace {
 // before a command, and the words between the command's word and the name.
 bool IsFiller(const std::string& word) {
   static const char* const kWords[] = {
-      "please", "now",  "ok",    "then", "just", "can",    "could", "you",  "i",     "want",
-      "to",     "i'd",  "like",  "i'll", "lets", "let's",  "let",   "me",   "the",   "my",
-      "a",      "this", "saved", "game", "as",   "called", "named", "from", "thanks"};
+      "please", "now", "ok", "then", "just", "can", "could", "you", "i", "want", "to", "i'd",
+      "like", "i'll", "lets", "let's", "let", "me", "the", "my", "a", "this", "saved", "game", "as",
+      "called", "named", "from", "thanks",
+      // The rest of what the vocabulary takes before a command: "we", "shall we", "i'm going to".
+      "we", "us", "so", "okay", "would", "shall", "need", "have", "will", "should", "must", "am",
+      "are", "going", "i'm", "we're", "try", "go", "and"};
   return std::find(std::begin(kWords), std::end(kWords), word) != std::end(kWords);
 }
 

@@ -28,6 +28,7 @@ constexpr Fact kFacts[] = {
     {"blotTalked", &StoryFlags::blotTalked},
     {"gateInspected", &StoryFlags::gateInspected},
     {"headOutsidePending", &StoryFlags::headOutsidePending},
+    {"shimmerNoticed", &StoryFlags::shimmerNoticed},
 };
 static_assert(sizeof(StoryFlags) == std::size(kFacts) + 3 * kRoomCount + kItemCount,
               "every story flag must be saved: a new one goes into the file's lines here");
