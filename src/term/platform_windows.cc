@@ -4,6 +4,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
+#include <streambuf>
+#include <string>
 
 #include "term/platform.h"
 
@@ -19,6 +22,70 @@ struct ConsoleState {
   bool wrapsLate = false;
 };
 ConsoleState console;
+
+// The bytes of `text` up to the end of its last whole UTF-8 character.
+std::size_t WholeCharacters(const std::string& text) {
+  for (std::size_t back = 1; back <= 3 && back <= text.size(); ++back) {
+    const auto byte = static_cast<unsigned char>(text[text.size() - back]);
+    if ((byte & 0xc0) == 0x80)
+      continue;  // a continuation byte: its lead is further back
+    const std::size_t length = byte >= 0xf0 ? 4 : byte >= 0xe0 ? 3 : byte >= 0xc0 ? 2 : 1;
+    return length > back ? text.size() - back : text.size();
+  }
+  return text.size();
+}
+
+// Standard output at a console. The C runtime decodes what it writes to a console byte by byte
+// (each byte of a multibyte character shows as a character of its own), so the game's UTF-8
+// goes to the console as UTF-16 instead (WriteConsoleW), whatever the console's code page. It is
+// held until a flush (the game flushes at each message), a character cut at a flush until its
+// end, and a line feed is written as CR LF, as text mode would.
+class ConsoleBuffer final : public std::streambuf {
+ public:
+  explicit ConsoleBuffer(HANDLE out) : out_(out) {}
+
+ protected:
+  int_type overflow(int_type byte) override {
+    if (!traits_type::eq_int_type(byte, traits_type::eof()))
+      held_ += traits_type::to_char_type(byte);
+    return traits_type::not_eof(byte);
+  }
+  std::streamsize xsputn(const char* bytes, std::streamsize count) override {
+    held_.append(bytes, static_cast<std::size_t>(count));
+    return count;
+  }
+  int sync() override {
+    const std::size_t whole = WholeCharacters(held_);
+    if (whole == 0)
+      return 0;
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, held_.data(), static_cast<int>(whole), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, held_.data(), static_cast<int>(whole), wide.data(), size);
+    held_.erase(0, whole);
+    std::wstring lines;
+    for (const wchar_t c : wide) {
+      if (c == L'\n')
+        lines += L'\r';
+      lines += c;
+    }
+    for (std::size_t done = 0; done < lines.size();) {
+      DWORD written = 0;
+      const DWORD count = static_cast<DWORD>(lines.size() - done);
+      if (WriteConsoleW(out_, lines.data() + done, count, &written, nullptr) == 0 || written == 0)
+        return -1;
+      done += written;
+    }
+    return 0;
+  }
+
+ private:
+  HANDLE out_;
+  std::string held_;
+};
+
+ConsoleBuffer* consoleBuffer = nullptr;
+std::streambuf* runtimeBuffer = nullptr;  // std::cout's own, given back at the end
 
 bool IsConsole(HANDLE handle, DWORD& mode) {
   return handle != INVALID_HANDLE_VALUE && handle != nullptr && GetConsoleMode(handle, &mode) != 0;
@@ -61,18 +128,22 @@ StandardStreams::StandardStreams() {
   facts_.outputIsTerminal = true;
   facts_.console = true;
   console.changed = true;
+  // UTF-8 for what goes to the console as bytes (standard error, cls); standard output goes
+  // through the console's own UTF-16.
   console.outputCodePage = GetConsoleOutputCP();
   SetConsoleOutputCP(CP_UTF8);
-  // Unbuffered, the C runtime hands a console one byte at a time, and the console shows each
-  // byte of a multibyte character as a character of its own.
-  std::setvbuf(stdout, nullptr, _IOFBF, 1 << 14);
+  consoleBuffer = new ConsoleBuffer(out);
+  runtimeBuffer = std::cout.rdbuf(consoleBuffer);
   facts_.consoleEscapes = TakeEscapes(out, console.outputMode);
 }
 
 StandardStreams::~StandardStreams() {
   if (!console.changed)
     return;
-  std::fflush(stdout);
+  std::cout.flush();
+  std::cout.rdbuf(runtimeBuffer);
+  delete consoleBuffer;
+  consoleBuffer = nullptr;
   const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
   SetConsoleMode(out, console.outputMode);
   SetConsoleOutputCP(console.outputCodePage);
@@ -94,7 +165,7 @@ WindowSize AskWindowSize() {
 }
 
 void ClearByCommand() {
-  std::fflush(stdout);
+  std::cout.flush();
   std::system("cls");
 }
 
