@@ -15,8 +15,7 @@ set(PRISMORA_STACK_BYTES 8388608)
 add_link_options(-Wl,--stack,${PRISMORA_STACK_BYTES})
 
 # The tests run under wine in a prefix of the build's own, made once before any of them runs
-# (making it takes a few seconds and talks on standard error). Without wine the programs are
-# built and the tests cannot run.
+# (making it takes a few seconds and talks on standard error).
 if(PRISMORA_WINE AND PRISMORA_WINESERVER)
   set(prefix ${PRISMORA_WINE_PREFIX})
   # No offer to install wine's .NET and HTML engines: the game needs neither.
@@ -28,5 +27,7 @@ if(PRISMORA_WINE AND PRISMORA_WINESERVER)
     VERBATIM)
   add_custom_target(prismora_wine_prefix ALL DEPENDS ${prefix}.made)
 elseif(PRISMORA_TESTS)
-  message(WARNING "wine not found (Debian packages wine and wine64): the tests cannot run")
+  message(FATAL_ERROR "The tests of the Windows build run under wine, which is not installed:\n"
+                      "    sudo apt-get install wine wine64\n"
+                      "or configure with -DPRISMORA_TESTS=OFF for the game and its zip alone.")
 endif()
