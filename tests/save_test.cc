@@ -180,27 +180,6 @@ TEST(SaveTest, TheFolderIsWrittenWholeOrNotAtAll) {
   fs::remove_all(root);
 }
 
-TEST(SaveTest, TheFolderFollowsXdgStateHomeThenHome) {
-  const struct {
-    const char* state;
-    const char* home;
-    std::optional<std::string> folder;
-  } cases[] = {
-      {"/s", "/h", "/s/prismora"},
-      {nullptr, "/h", "/h/.local/state/prismora"},
-      {"relative", "/h", "/h/.local/state/prismora"},  // XDG ignores a relative path
-      {nullptr, nullptr, std::nullopt},
-  };
-  const std::string home = getenv("HOME") ? getenv("HOME") : "";
-  for (const auto& c : cases) {
-    c.state ? setenv("XDG_STATE_HOME", c.state, 1) : unsetenv("XDG_STATE_HOME");
-    c.home ? setenv("HOME", c.home, 1) : unsetenv("HOME");
-    EXPECT_EQ(SaveFolder(), c.folder);
-  }
-  unsetenv("XDG_STATE_HOME");
-  setenv("HOME", home.c_str(), 1);
-}
-
 // The page's play: kept after every move, continued when opened again, forgotten on restart.
 TEST(SaveTest, AKeptGameGoesOnWhenThePlayIsOpenedAgain) {
   const std::string folder = WriteTempFile("play", "") + ".d";

@@ -118,7 +118,7 @@ void CheckLine(std::int32_t number, const std::string& line, std::vector<Finding
 std::vector<Finding> CheckResponseFile(const std::string& path) {
   std::vector<Finding> findings;
   std::error_code ignored;
-  std::ifstream file(path);
+  std::ifstream file(path, std::ios::binary);  // every byte, on Windows too
   if (std::filesystem::is_directory(path, ignored) || !file.is_open()) {
     findings.push_back({FindingKind::kUnopenable, 0, "cannot open the file"});
     return findings;

@@ -120,7 +120,7 @@ std::int32_t MatchIn(const std::string& path, std::string input, bool saySorry) 
     ReportUnopenable();
     return 1;
   }
-  std::ifstream file(path);
+  std::ifstream file(path, std::ios::binary);  // every byte, on Windows too
   if (!file.is_open()) {
     ReportUnopenable();
     return 1;

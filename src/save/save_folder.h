@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-// The folder a terminal keeps saved games in: $XDG_STATE_HOME/prismora, or
-// $HOME/.local/state/prismora when that is unset (or not an absolute path, which XDG ignores).
-// None when neither variable gives a folder. The folder need not exist yet.
+// The folder saved games are kept in: the platform's folder for what the game keeps between
+// runs (StateFolder: $XDG_STATE_HOME/prismora or ~/.local/state/prismora, %LOCALAPPDATA%\prismora
+// on Windows). None when the environment names no such place. It need not exist yet.
 std::optional<std::string> SaveFolder();
 
 #endif  // PRISMORA_SAVE_SAVE_FOLDER_H_

@@ -1,53 +1,18 @@
 #include "term/terminal.h"
 
-#include <cerrno>
-#include <csignal>
 #include <cstdlib>
-#include <cstring>
 #include <iostream>
 #include <streambuf>
 #include <string>
 #include <string_view>
 
 #include "term/paragraphs.h"
+#include "term/platform.h"
 #include "term/style.h"
+#include "term/terminal_choice.h"
 #include "term/wrap.h"
 
-#ifndef _WIN32
-#include <sys/ioctl.h>
-#include <termios.h>
-#include <unistd.h>
-#endif
-
 namespace {
-
-struct WindowSize {
-  int columns = 80;
-  int rows = 24;
-};
-
-// Asked every time, so a window resized during play is followed. 80 by 24 when the terminal
-// cannot say.
-WindowSize AskWindowSize() {
-  WindowSize size;
-#ifndef _WIN32
-  winsize window{};
-  if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &window) == 0) {
-    if (window.ws_col > 0)
-      size.columns = window.ws_col;
-    if (window.ws_row > 0)
-      size.rows = window.ws_row;
-  }
-#endif
-  return size;
-}
-
-// What the layer does besides wrapping and colouring.
-struct Features {
-  ColourDepth depth = ColourDepth::kNone;
-  bool cursorControl = false;  // clearing with escape sequences
-  bool player = false;         // a player types at this terminal: [more] stops and the prompt mark
-};
 
 // At each flush (every std::endl of the game) writes the message held (Screen), flowed, set in
 // paragraphs, wrapped and coloured, to the real standard output, line by line, at the size the
@@ -59,14 +24,14 @@ struct Features {
 // paragraph (MessageFlow), or until the player types, the screen is cleared or the game ends.
 class TerminalBuffer final : public Screen {
  public:
-  TerminalBuffer(std::streambuf* out, Features features) : out_(out), features_(features) {}
+  TerminalBuffer(std::streambuf* out, TerminalChoice choice) : out_(out), choice_(choice) {}
 
   bool StartPlayerLine(bool markHere) override {
     sync();
     EndLine(PlayerLineComes());
     if (ended_)
       return false;
-    if (markHere && features_.player)
+    if (markHere && choice_.player)
       out_->sputn(kPromptMark, sizeof kPromptMark - 1);
     out_->pubsync();
     // The player's line ends with the line feed they type.
@@ -75,11 +40,11 @@ class TerminalBuffer final : public Screen {
     return true;
   }
 
-  bool MarksPlayerLine() const override { return features_.player; }
+  bool MarksPlayerLine() const override { return choice_.player; }
 
   // The input ended where the player was to type, after the prompt mark: that line ends here.
   void EndOfInput() override {
-    if (features_.player && !ended_)
+    if (choice_.player && !ended_)
       out_->sputn("\n", 1);
     out_->pubsync();
   }
@@ -95,14 +60,19 @@ class TerminalBuffer final : public Screen {
     const bool unread = ClearComes();
     EndLine(false);
     // What was shown since the player's line is read before the clear takes it away.
-    if (unread && features_.player && !ended_)
+    if (unread && choice_.player && !ended_)
       WaitForKey();
     if (ended_)
       return;
+    if (choice_.clear == ClearBy::kCommand) {
+      out_->pubsync();
+      ClearByCommand();
+      return;
+    }
     // Line feeds scroll the whole screen into the scrollback; the clear then leaves it alone
     // (no ESC[3J). A dumb terminal only gets the line feeds.
     std::string clear(static_cast<std::size_t>(AskWindowSize().rows), '\n');
-    if (features_.cursorControl)
+    if (choice_.clear == ClearBy::kEscapes)
       clear += "\x1b[H\x1b[2J";
     out_->sputn(clear.data(), static_cast<std::streamsize>(clear.size()));
     out_->pubsync();
@@ -120,7 +90,7 @@ class TerminalBuffer final : public Screen {
       return;
     std::string text;
     bool lineOpen = column_ > 0;
-    AppendSetText(TakeMessage(features_.depth), lineOpen, text);
+    AppendSetText(TakeMessage(choice_.depth), lineOpen, text);
     size_ = AskWindowSize();
     WrapText(text, size_.columns, column_, wrapped_);
     Put();
@@ -141,7 +111,7 @@ class TerminalBuffer final : public Screen {
   void Put() {
     std::string_view rest = wrapped_;
     while (!rest.empty() && !ended_) {
-      if (features_.player && rows_ >= size_.rows - 1)
+      if (choice_.player && rows_ >= size_.rows - 1)
         WaitForKey();
       if (ended_)
         break;
@@ -156,63 +126,33 @@ class TerminalBuffer final : public Screen {
   }
 
   // Shows the marker on the last row, waits for one key and erases the marker. Ctrl-D ends the
-  // game as at a prompt: nothing more is written, and no line is read.
+  // game as at a prompt: nothing more is written, and no line is read. The marker is shown once
+  // the terminal hands over single keys, so that no key pressed after it can still be taken by
+  // the terminal's own line mode.
   void WaitForKey() {
-    std::string marker =
-        features_.depth == ColourDepth::kNone ? kMore : std::string("\x1b[2m") + kMore + "\x1b[22m";
-    const int key = ReadKey(marker);
-    constexpr char kErase[] = "\r\x1b[K";
-    out_->sputn(kErase, sizeof kErase - 1);
-    rows_ = 0;
-    if (key == kEndOfInput)
-      ended_ = true;
-  }
-
-  static constexpr int kEndOfInput = -1;
-
-  // Shows the marker and reads one key, without echo; kEndOfInput for Ctrl-D or a closed input.
-  // Ctrl-C interrupts as it would at a prompt, once the terminal is back in its own mode. The
-  // marker is shown once the terminal hands over single keys, so that no key pressed after it
-  // can still be taken by the terminal's own line mode.
-  int ReadKey(const std::string& marker) {
-    termios saved{};
-    const bool isTerminal = tcgetattr(STDIN_FILENO, &saved) == 0;
-    termios raw = saved;
-    raw.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);
-    raw.c_cc[VMIN] = 1;
-    raw.c_cc[VTIME] = 0;
-    if (isTerminal)
-      tcsetattr(STDIN_FILENO, TCSANOW, &raw);
-    out_->sputn(marker.data(), static_cast<std::streamsize>(marker.size()));
-    out_->pubsync();
-    if (!isTerminal)
-      return ' ';
-    unsigned char key = 0;
-    ssize_t count;
-    do {
-      count = read(STDIN_FILENO, &key, 1);
-    } while (count < 0 && errno == EINTR);
-    if (count == 1 && key == '\x1b') {
-      // The rest of an arrow's or a function key's sequence, not what is typed after it.
-      raw.c_cc[VMIN] = 0;
-      raw.c_cc[VTIME] = 1;
-      tcsetattr(STDIN_FILENO, TCSANOW, &raw);
-      unsigned char rest[8];
-      while (read(STDIN_FILENO, rest, sizeof rest) > 0) {
-      }
+    const bool escapes = choice_.clear == ClearBy::kEscapes;
+    const std::string marker =
+        choice_.depth == ColourDepth::kNone ? kMore : std::string("\x1b[2m") + kMore + "\x1b[22m";
+    int key;
+    {
+      KeyReader keys;
+      out_->sputn(marker.data(), static_cast<std::streamsize>(marker.size()));
+      out_->pubsync();
+      key = keys.Read();
     }
-    tcsetattr(STDIN_FILENO, TCSANOW, &saved);
-    if (count <= 0 || key == saved.c_cc[VEOF])
-      return kEndOfInput;
-    if (key == saved.c_cc[VINTR])
-      std::raise(SIGINT);
-    return key;
+    // Without escape sequences (a console that takes none), spaces over the marker.
+    const std::string erase =
+        escapes ? "\r\x1b[K" : "\r" + std::string(sizeof kMore - 1, ' ') + "\r";
+    out_->sputn(erase.data(), static_cast<std::streamsize>(erase.size()));
+    rows_ = 0;
+    if (key == KeyReader::kEndOfInput)
+      ended_ = true;
   }
 
   static constexpr char kMore[] = "[more]";
 
   std::streambuf* out_;
-  Features features_;
+  TerminalChoice choice_;
   WindowSize size_;
   int column_ = 0;
   int rows_ = 0;        // lines ended since the player's line, a clear or a [more] stop
@@ -225,21 +165,17 @@ std::streambuf* original = nullptr;
 
 }  // namespace
 
-TerminalOutput::TerminalOutput() {
-#ifndef _WIN32
-  if (installed != nullptr || !isatty(STDOUT_FILENO))
+TerminalOutput::TerminalOutput(const TerminalFacts& facts) {
+  if (installed != nullptr)
     return;
-  const char* term = std::getenv("TERM");
-  const bool dumb = term != nullptr && std::strcmp(term, "dumb") == 0;
-  Features features;
-  features.depth = ChooseColourDepth(std::getenv("NO_COLOR"), term, std::getenv("COLORTERM"));
-  features.cursorControl = !dumb;
-  features.player = !dumb && isatty(STDIN_FILENO);
-  installed = new TerminalBuffer(std::cout.rdbuf(), features);
+  const TerminalChoice choice =
+      ChooseTerminal(facts, std::getenv("NO_COLOR"), std::getenv("TERM"), std::getenv("COLORTERM"));
+  if (!choice.layer)
+    return;
+  installed = new TerminalBuffer(std::cout.rdbuf(), choice);
   original = std::cout.rdbuf(installed);
   InstallScreen(installed);
   installedHere_ = true;
-#endif
 }
 
 TerminalOutput::~TerminalOutput() {

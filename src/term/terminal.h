@@ -2,6 +2,7 @@
 #define PRISMORA_TERM_TERMINAL_H_
 
 #include "term/screen.h"
+#include "term/terminal_choice.h"
 
 // The layer between the game and a player's terminal. While a TerminalOutput lives and standard
 // output is a terminal, everything written to std::cout has its paragraphs flowed
@@ -12,10 +13,12 @@
 // first when text has been shown since the player's line, and the player's line starts after a
 // prompt mark. The
 // game keeps writing plain text to std::cout; on a pipe or a file nothing is installed and every
-// byte goes out as written.
+// byte goes out as written. What the layer does there is ChooseTerminal's choice for `facts`
+// (StandardStreams::Facts) and the environment.
 class TerminalOutput {
  public:
-  TerminalOutput();   // installs the layer on std::cout when standard output is a terminal
+  // Installs the layer on std::cout when standard output is a terminal.
+  explicit TerminalOutput(const TerminalFacts& facts);
   ~TerminalOutput();  // writes what is left and gives std::cout its own buffer back
   TerminalOutput(const TerminalOutput&) = delete;
   TerminalOutput& operator=(const TerminalOutput&) = delete;

@@ -1,9 +1,8 @@
 #include "text/console.h"
 
-#include <cstdlib>
 #include <iostream>
 
-#include "term/terminal.h"
+#include "term/screen.h"
 
 namespace {
 
@@ -55,13 +54,9 @@ void SayError(Text text, std::initializer_list<std::string_view> fills) {
 
 void ClearScreen() {
   out->flush();
-#ifdef _WIN32
-  std::system("cls");
-#else
   // A room change starts on a clean screen at a terminal; a pipe or a file gets a form feed.
   if (out != &std::cout || !ClearTerminal())
     *out << '\f' << std::flush;
-#endif
 }
 
 ConsoleRedirect::ConsoleRedirect(std::ostream& to, std::ostream& toErr)
