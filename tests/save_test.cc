@@ -139,6 +139,7 @@ TEST(SaveTest, ANameIsOneWordThatCannotLeaveTheFolder) {
       {"save a/b", std::nullopt},
       {"save .hidden", std::nullopt},
       {"save big castle", std::nullopt},
+      {"save " + std::string(kMaxSaveNameLength, 'a'), std::string(kMaxSaveNameLength, 'a')},
       {"save " + std::string(kMaxSaveNameLength + 1, 'a'), std::nullopt},
   };
   for (const auto& c : cases) {
