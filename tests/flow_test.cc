@@ -66,6 +66,7 @@ TEST(FlowTest, JoinsLinesOfAParagraphAndKeepsEveryOtherLineFeed) {
       {"the ways out", "     Ways out of here:\n     north: the Mountain Path", false},
       {"a long paragraph line before the next indented one", path + "\n     He turns", false},
       {"the last line feed of a text", path + "\n", false},
+      {"a line that ends in a closing quote", std::string(80, 'a') + "\u201d\nNext", false},
   };
   for (const FlowCase& c : cases) {
     const std::size_t lineEnd = c.text.find('\n', c.text.front() == '\n' ? 1 : 0);

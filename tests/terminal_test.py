@@ -157,6 +157,11 @@ def paged(game, work):
                        if text in stop[stop.rfind(b"> "):]), b"\n" * 24) for text in (GATE, FINAL)]
         on_screen = [shown.count(b"\n") < 24 for shown in first]
         markers = [m.end() for m in re.finditer(re.escape(MORE), out.seen)]
+        # A stop in the course of a scene comes with the window full: 23 lines since the player's
+        # line, a clear or the stop before; one before a clear may come sooner.
+        starts = [max(stop.rfind(b"> "), stop.rfind(ERASE), stop.rfind(b"\x1b[2J"), 0) for stop in stops]
+        full = {stop[at:].count(b"\n") - (stop[at:at + 2] == b"> ") for stop, at in zip(stops, starts)
+                if not out.seen.startswith(ERASE + b"\r\n" * 24, len(stop) + len(MORE))}
         require([(proc.wait(WAIT) == 0, "status"),
                  (out.seen.endswith(b"playing!\r\n"),
                   f"the banner's line end: {out.seen[-60:]!r}"),
@@ -164,7 +169,8 @@ def paged(game, work):
                   "a marker or a prompt mark with TERM=dumb"),
                  (term == "dumb" or on_screen == [True, True],
                   f"gate and final heading on screen at a stop: {on_screen}"),
-                 (all(out.seen.startswith(ERASE, end) for end in markers), "a marker left")],
+                 (all(out.seen.startswith(ERASE, end) for end in markers), "a marker left"),
+                 (term == "dumb" or full == {23}, f"lines at a stop: {full}")],
                 f"paged at 40 columns, TERM={term}")
 
 
