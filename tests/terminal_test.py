@@ -200,6 +200,24 @@ def ended_at_a_stop(game, work):
             "Ctrl-D at a [more] stop")
 
 
+def keys_at_a_stop(game, work):
+    """A key at a [more] stop is one key: an arrow's whole sequence is taken, and a line typed
+    right after a space is kept for the prompt."""
+    proc, out = start(game, work, 40, environment(TERM="xterm-256color"))
+    for key, until in ((b"\x1b[B", b"\r\n> "), (b" c38\r", b"You're back on the path")):
+        at = len(out.seen)
+        while until not in out.seen[at:]:
+            out.wait(lambda: MORE in out.seen[at:] or until in out.seen[at:], repr(until))
+            if MORE in out.seen[at:]:
+                at = out.seen.index(MORE, at) + len(MORE)
+                os.write(out.fd, key)
+        if key == b"\x1b[B":
+            os.write(out.fd, b"c2\r")  # the title's prompt: start
+    os.write(out.fd, b"\x04")
+    out.wait(lambda: out.ended, "the end")
+    require([(proc.wait(WAIT) == 0, "status")], "keys at a [more] stop")
+
+
 def in_tmux(game, work):
     skip_without("tmux", "tmux")
     # A server of its own, so the player's tmux is never touched.
@@ -233,7 +251,7 @@ def main():
         print("built without libedit: no arrow keys" if mode == "OFF" else "with libedit")
         return (report(typed_keys, game, work, mode == "ON") or report(walkthrough, game, work)
                 or report(paged, game, work) or report(read_before_clear, game, work)
-                or report(ended_at_a_stop, game, work))
+                or report(ended_at_a_stop, game, work) or report(keys_at_a_stop, game, work))
 
 
 if __name__ == "__main__":
