@@ -3,13 +3,16 @@
 
 #include <algorithm>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "game/game.h"
 #include "game/hints.h"
 #include "game/meanings.h"
 #include "game/room_table.h"
 #include "game/table_check.h"
+#include "text/console.h"
 
 namespace {
 
@@ -71,6 +74,21 @@ TEST(TableCheck, NamesEachFault) {
                             [&](const std::string& f) { return f.rfind(c.said, 0) == 0; }))
         << c.what << ": " << ::testing::PrintToString(faults);
   }
+}
+
+// Before play, each fault is said on the error stream, and nothing on the story's.
+TEST(TableCheck, ABrokenTableIsSaidBeforePlay) {
+  std::vector<RoomScript> rooms = kRoomScripts;
+  rooms.pop_back();
+  std::ostringstream out, err;
+  {
+    const ConsoleRedirect capture(out, err);
+    EXPECT_TRUE(TableIsSound(SharedRows(), kRoomScripts));
+    EXPECT_FALSE(TableIsSound(SharedRows(), rooms));
+  }
+  EXPECT_EQ(out.str(), "");
+  EXPECT_EQ(err.str(), "prismora: the table of meanings is broken: " +
+                           Fill(Text::kNoRoomRow, {TextsOf(kRoomScripts.back().id).place}) + "\n");
 }
 
 TEST(FindRow, RoomRowsFirstTitleOnlyWhereDeclared) {

@@ -57,15 +57,15 @@ std::optional<int> PlayStep(Game& game, PlayPoint& point) {
   return std::nullopt;
 }
 
-bool TableIsSound() {
-  const std::vector<std::string> faults = CheckTable(SharedRows(), kRoomScripts, kEndRoom);
+bool TableIsSound(const std::vector<Row>& shared, const std::vector<RoomScript>& rooms) {
+  const std::vector<std::string> faults = CheckTable(shared, rooms, kEndRoom);
   for (const std::string& fault : faults)
     SayError(Text::kTableFault, {fault});
   return faults.empty();
 }
 
 int RunGame(LineReader& input, SaveStore* saves) {
-  if (!TableIsSound())
+  if (!TableIsSound(SharedRows(), kRoomScripts))
     return kBrokenTable;
   Game game(input);
   game.saves = saves;

@@ -3,8 +3,10 @@
 
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 #include "game/game_state.h"
+#include "game/room_script.h"
 #include "input/line_reader.h"
 
 // Where the outer loop stands between two steps of play.
@@ -21,8 +23,9 @@ std::optional<int> PlayStep(Game& game, PlayPoint& point);
 // What sysexits.h calls an internal software error: the game's own tables disagree.
 constexpr int kBrokenTable = 70;
 
-// Checks the table of meanings before play; false, having said what is wrong, when it is broken.
-bool TableIsSound();
+// Checks a table of meanings before play; false, having said on the error stream what is wrong,
+// when it is broken.
+bool TableIsSound(const std::vector<Row>& shared, const std::vector<RoomScript>& rooms);
 
 // Checks the table of meanings, then plays from the title screen to the closing banner, keeping
 // saved games in `saves`. Returns the exit status: 0 after the banner, after quitting on the

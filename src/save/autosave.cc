@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "game/meanings.h"
 #include "game/room_table.h"
 #include "game/undo.h"
 #include "save/save_commands.h"
@@ -11,7 +12,7 @@
 #include "text/console.h"
 
 int PlayKeepingTheGame(LineReader& input, SaveStore& store) {
-  if (!TableIsSound())
+  if (!TableIsSound(SharedRows(), kRoomScripts))
     return kBrokenTable;
   Game game(input);
   game.saves = &store;
