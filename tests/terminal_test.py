@@ -201,21 +201,21 @@ def ended_at_a_stop(game, work):
 
 
 def keys_at_a_stop(game, work):
-    """A key at a [more] stop is one key: an arrow's whole sequence is taken, and a line typed
-    right after a space is kept for the prompt."""
+    """A key at a [more] stop is one key: an arrow's whole sequence is taken by the stop, and
+    nothing of it reaches the title's prompt, where start is then typed."""
     proc, out = start(game, work, 40, environment(TERM="xterm-256color"))
-    for key, until in ((b"\x1b[B", b"\r\n> "), (b" c38\r", b"You're back on the path")):
-        at = len(out.seen)
-        while until not in out.seen[at:]:
-            out.wait(lambda: MORE in out.seen[at:] or until in out.seen[at:], repr(until))
-            if MORE in out.seen[at:]:
-                at = out.seen.index(MORE, at) + len(MORE)
-                os.write(out.fd, key)
-        if key == b"\x1b[B":
-            os.write(out.fd, b"c2\r")  # the title's prompt: start
+    at = len(out.seen)
+    while b"\r\n> " not in out.seen[at:]:
+        out.wait(lambda: MORE in out.seen[at:] or b"\r\n> " in out.seen[at:], "the title's prompt")
+        if MORE in out.seen[at:]:
+            at = out.seen.index(MORE, at) + len(MORE)
+            os.write(out.fd, b"\x1b[B")
+    os.write(out.fd, b"c2\r")
+    out.wait(lambda: b"Mountain Path" in out.seen[at:], "the first room after start")
     os.write(out.fd, b"\x04")
     out.wait(lambda: out.ended, "the end")
-    require([(proc.wait(WAIT) == 0, "status")], "keys at a [more] stop")
+    require([(proc.wait(WAIT) == 0, "status"), (b"Sorry" not in out.seen, "a line not understood")],
+            "keys at a [more] stop")
 
 
 def in_tmux(game, work):
