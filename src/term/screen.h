@@ -8,7 +8,7 @@
 #include "term/screen_text.h"
 
 // How the player ends the game where they play: Ctrl-D (end of input) at a terminal, and on a
-// pipe; the web page's own button there, which works on a touch screen too.
+// pipe; on the web page its own button, which works on a touch screen too.
 enum class GameEnder { kCtrlD, kPageButton };
 
 // The screen the game's output is shown on, when it is not a pipe or a file: a terminal
