@@ -174,9 +174,9 @@ TEST(SaveTest, TheFolderIsWrittenWholeOrNotAtAll) {
   at.game.saves = &blocked;
   at.game.PlayerInput = "save";
   EXPECT_EQ(Said([&] { SaveGame(at.game); }),
-            "\n     Your game could not be saved: the folder " + root.string() +
-                "/made/prismora/notes.txt/prismora can't be written (Not a directory). The game "
-                "goes on.\n");
+            "\n     Your game could not be saved: the folder " +
+                (root / "made" / "prismora" / "notes.txt" / "prismora").string() +
+                " can't be written (Not a directory). The game goes on.\n");
   EXPECT_TRUE(Same(MomentOf(at.game), Kitchen()));
   fs::remove_all(root);
 }

@@ -1,46 +1,25 @@
 #include "save/save_store.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#include "term/platform.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
 constexpr char kSuffix[] = ".save";
 
-StoreResult Failure(StoreFailure failure, const std::string& where, int error) {
-  return {failure, where, std::strerror(error), {}};
+StoreResult Failure(StoreFailure failure, const std::string& where, const std::error_code& error) {
+  return {failure, where, error.message(), {}};
 }
 
-// Makes the folder and any parent it lacks, each only for its owner to read.
-bool MakeFolder(const std::string& folder) {
-  for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
-    const std::string part = folder.substr(0, slash);
-    if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
-      return false;
-    if (slash == std::string::npos)
-      return true;
-  }
-}
-
-// Every byte, despite short writes and interrupted calls.
-bool WriteAll(int fd, const std::string& bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR)
-      continue;
-    if (n <= 0)
-      return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
+fs::path PathOf(const std::string& folder, const std::string& name) {
+  return fs::path(folder) / (name + kSuffix);
 }
 
 }  // namespace
@@ -56,62 +35,60 @@ StoreResult FolderStore::Write(const std::string& name, const std::string& bytes
   if (!folder_)
     return {StoreFailure::kNoFolder, {}, {}, {}};
   const std::string& folder = *folder_;
-  if (!MakeFolder(folder))
-    return Failure(StoreFailure::kNotWritable, folder, errno);
-  // A dot first: never listed as a game, whatever happens to it.
-  std::string temporary = folder + "/." + name + kSuffix + ".XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0)
-    return Failure(StoreFailure::kNotWritable, folder, errno);
-  const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  const int writeError = errno;
-  if (::close(fd) != 0 || !written) {
-    const int error = written ? errno : writeError;
-    ::unlink(temporary.c_str());
+  std::error_code error;
+  if (fs::create_directories(folder, error))
+    fs::permissions(folder, fs::perms::owner_all, error);  // only for its owner to read
+  if (error || !fs::is_directory(folder, error))
+    return Failure(StoreFailure::kNotWritable, folder,
+                   error ? error : std::make_error_code(std::errc::not_a_directory));
+  // A dot first: never listed as a game, whatever happens to it. A number of its own, so that
+  // two games saving at once never write into one file.
+  const fs::path temporary =
+      fs::path(folder) / ("." + name + kSuffix + "." + std::to_string(std::random_device{}()));
+  bool written = false;
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    written = out.is_open() &&
+              out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) && out.flush();
+  }
+  // The bytes reach the disk before the name does, so a crash leaves the old game or the new.
+  if (!written || !SyncToDisk(temporary)) {
+    fs::remove(temporary, error);
+    return Failure(StoreFailure::kNotWritable, folder, std::make_error_code(std::errc::io_error));
+  }
+  fs::rename(temporary, PathOf(folder, name), error);
+  if (error) {
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
     return Failure(StoreFailure::kNotWritable, folder, error);
   }
-  if (::rename(temporary.c_str(), (folder + "/" + name + kSuffix).c_str()) != 0) {
-    const int error = errno;
-    ::unlink(temporary.c_str());
-    return Failure(StoreFailure::kNotWritable, folder, error);
-  }
-  // The rename itself reaches the disk with the folder's own entry.
-  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
+  SyncToDisk(folder);  // the rename itself, with the folder's own entry
   return {};
 }
 
 StoreResult FolderStore::Read(const std::string& name) {
   if (!folder_)
     return {StoreFailure::kMissing, {}, {}, {}};
-  const std::string path = *folder_ + "/" + name + kSuffix;
-  // Not blocking: a pipe put there in its place reads as empty instead of hanging the game.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
-  if (fd < 0) {
-    return Failure(errno == ENOENT ? StoreFailure::kMissing : StoreFailure::kUnreadable, *folder_,
-                   errno);
-  }
+  const fs::path path = PathOf(*folder_, name);
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  if (!fs::exists(status))
+    return {StoreFailure::kMissing, *folder_, {}, {}};
+  // Only a plain file: a pipe put there in its place would hang the game.
+  if (!fs::is_regular_file(status))
+    return Failure(StoreFailure::kUnreadable, *folder_,
+                   error ? error : std::make_error_code(std::errc::invalid_argument));
+  std::ifstream in(path, std::ios::binary);
+  if (!in.is_open())
+    return Failure(StoreFailure::kUnreadable, *folder_,
+                   std::make_error_code(std::errc::permission_denied));
   StoreResult result;
   // One byte more than the limit tells a file at the limit from one beyond it.
   result.bytes.resize(kMaxSaveBytes + 1);
-  std::size_t have = 0;
-  while (have < result.bytes.size()) {
-    const ssize_t n = ::read(fd, result.bytes.data() + have, result.bytes.size() - have);
-    if (n < 0 && errno == EINTR)
-      continue;
-    if (n < 0) {
-      const int error = errno;
-      ::close(fd);
-      return Failure(StoreFailure::kUnreadable, *folder_, error);
-    }
-    if (n == 0)
-      break;
-    have += static_cast<std::size_t>(n);
-  }
-  ::close(fd);
+  in.read(result.bytes.data(), static_cast<std::streamsize>(result.bytes.size()));
+  const std::size_t have = static_cast<std::size_t>(in.gcount());
+  if (in.bad())
+    return Failure(StoreFailure::kUnreadable, *folder_, std::make_error_code(std::errc::io_error));
   if (have > kMaxSaveBytes)
     return {StoreFailure::kTooLarge, *folder_, {}, {}};
   result.bytes.resize(have);
@@ -120,22 +97,23 @@ StoreResult FolderStore::Read(const std::string& name) {
 
 std::vector<std::string> FolderStore::Names() {
   std::vector<std::string> names;
-  DIR* dir = folder_ ? ::opendir(folder_->c_str()) : nullptr;
-  if (dir == nullptr)
+  std::error_code error;
+  if (!folder_)
     return names;
-  const std::size_t suffix = std::strlen(kSuffix);
-  while (const dirent* entry = ::readdir(dir)) {
-    const std::string_view file = entry->d_name;
-    if (file.size() > suffix && file.substr(file.size() - suffix) == kSuffix &&
-        IsSaveName(file.substr(0, file.size() - suffix)))
-      names.emplace_back(file.substr(0, file.size() - suffix));
+  const std::string_view suffix = kSuffix;
+  for (fs::directory_iterator it(*folder_, error), end; !error && it != end; it.increment(error)) {
+    const std::string file = it->path().filename().string();
+    if (file.size() > suffix.size() &&
+        file.compare(file.size() - suffix.size(), suffix.size(), suffix) == 0 &&
+        IsSaveName(std::string_view(file).substr(0, file.size() - suffix.size())))
+      names.push_back(file.substr(0, file.size() - suffix.size()));
   }
-  ::closedir(dir);
   std::sort(names.begin(), names.end());
   return names;
 }
 
 void FolderStore::Remove(const std::string& name) {
+  std::error_code ignored;
   if (folder_)
-    ::unlink((*folder_ + "/" + name + kSuffix).c_str());
+    fs::remove(PathOf(*folder_, name), ignored);
 }

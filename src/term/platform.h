@@ -65,4 +65,8 @@ class KeyReader {
 // the environment names no such place. It is not created here.
 std::filesystem::path StateFolder();
 
+// Asks the system to put a file's bytes (or a folder's entries) on the disk before going on.
+// False when it could not; a folder that the system cannot flush counts as done.
+bool SyncToDisk(const std::filesystem::path& path);
+
 #endif  // PRISMORA_TERM_PLATFORM_H_

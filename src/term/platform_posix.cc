@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -85,4 +86,13 @@ int KeyReader::Read() {
 
 std::filesystem::path StateFolder() {
   return XdgStateFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+}
+
+bool SyncToDisk(const std::filesystem::path& path) {
+  const int fd = open(path.c_str(), O_RDONLY);
+  if (fd < 0)
+    return false;
+  const bool synced = fsync(fd) == 0;
+  close(fd);
+  return synced;
 }

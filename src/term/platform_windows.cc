@@ -228,3 +228,16 @@ std::filesystem::path StateFolder() {
   const std::filesystem::path base(localAppData);
   return base.is_absolute() ? base / L"prismora" : std::filesystem::path();
 }
+
+bool SyncToDisk(const std::filesystem::path& path) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error))
+    return true;  // a folder's entries are the file system's own to keep
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return false;
+  const bool synced = FlushFileBuffers(file) != 0;
+  CloseHandle(file);
+  return synced;
+}
