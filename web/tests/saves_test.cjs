@@ -20,7 +20,10 @@ function terminal(lines, state) {
 }
 
 // Whether the story's last words are `line` and the prompt under it.
-const lastSaid = (text, line) => text.trimEnd().endsWith(`${line}\n\n     What would you like to do?`);
+// The page sets paragraphs apart by its style, without the texts' own spaces in front.
+const lastSaid = (text, line) =>
+  /\n\n *What would you like to do\?$/.test(text.trimEnd()) &&
+  text.trimEnd().replace(/\n\n *What would you like to do\?$/, '').trimEnd().endsWith(line);
 
 async function waiting(page) {
   await page.waitForSelector('#line-form[data-state="waiting"]');
