@@ -211,7 +211,13 @@ def keys_at_a_stop(game, work):
             at = out.seen.index(MORE, at) + len(MORE)
             os.write(out.fd, b"\x1b[B")
     os.write(out.fd, b"c2\r")
-    out.wait(lambda: b"Mountain Path" in out.seen[at:], "the first room after start")
+    # On to the first room's prompt, a space at each stop: Ctrl-D then ends the game there.
+    at = len(out.seen)
+    while b"\r\n> " not in out.seen[at:]:
+        out.wait(lambda: MORE in out.seen[at:] or b"\r\n> " in out.seen[at:], "the first prompt")
+        if MORE in out.seen[at:]:
+            at = out.seen.index(MORE, at) + len(MORE)
+            os.write(out.fd, b" ")
     os.write(out.fd, b"\x04")
     out.wait(lambda: out.ended, "the end")
     require([(proc.wait(WAIT) == 0, "status"), (b"Sorry" not in out.seen, "a line not understood")],
