@@ -204,20 +204,19 @@ def keys_at_a_stop(game, work):
     """A key at a [more] stop is one key: an arrow's whole sequence is taken by the stop, and
     nothing of it reaches the title's prompt, where start is then typed."""
     proc, out = start(game, work, 40, environment(TERM="xterm-256color"))
-    at = len(out.seen)
-    while b"\r\n> " not in out.seen[at:]:
-        out.wait(lambda: MORE in out.seen[at:] or b"\r\n> " in out.seen[at:], "the title's prompt")
-        if MORE in out.seen[at:]:
-            at = out.seen.index(MORE, at) + len(MORE)
-            os.write(out.fd, b"\x1b[B")
+
+    def to_prompt(key, what):  # `key` at each stop on the way to the next prompt
+        at = len(out.seen)
+        while b"\r\n> " not in out.seen[at:]:
+            out.wait(lambda: MORE in out.seen[at:] or b"\r\n> " in out.seen[at:], what)
+            if MORE in out.seen[at:]:
+                at = out.seen.index(MORE, at) + len(MORE)
+                os.write(out.fd, key)
+
+    to_prompt(b"\x1b[B", "the title's prompt")
     os.write(out.fd, b"c2\r")
-    # On to the first room's prompt, a space at each stop: Ctrl-D then ends the game there.
-    at = len(out.seen)
-    while b"\r\n> " not in out.seen[at:]:
-        out.wait(lambda: MORE in out.seen[at:] or b"\r\n> " in out.seen[at:], "the first prompt")
-        if MORE in out.seen[at:]:
-            at = out.seen.index(MORE, at) + len(MORE)
-            os.write(out.fd, b" ")
+    # Ctrl-D at the first room's prompt ends the game there.
+    to_prompt(b" ", "the first prompt")
     os.write(out.fd, b"\x04")
     out.wait(lambda: out.ended, "the end")
     require([(proc.wait(WAIT) == 0, "status"), (b"Sorry" not in out.seen, "a line not understood")],
