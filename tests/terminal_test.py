@@ -6,7 +6,7 @@
     terminal_test.py GAME tmux     in tmux (skipped without it): a room change leaves the room
                                    before in the scrollback
 """
-import os, re, subprocess, sys, termios, time, unicodedata
+import os, re, shlex, shutil, subprocess, sys, termios, time, unicodedata
 
 from game_harness import (ESCAPE, HERE, TOKENS, WAIT, Failure, environment, game_folder,
                           report, require, skip_without, start)
@@ -72,8 +72,10 @@ def typed_keys(game, work, line_editing):
     for keys, shown, needs_editor in KEYS:
         if needs_editor and not line_editing:
             continue
-        if line_editing:  # keys typed before libedit has the terminal would be echoed twice
-            wait_until(lambda: not termios.tcgetattr(out.fd)[3] & termios.ICANON, "libedit")
+        # With libedit the keys come one by one as soon as the prompt mark shows: a Ctrl-D typed
+        # then is a Ctrl-D (not a NUL that leaves the game waiting), and nothing echoes twice.
+        if line_editing and termios.tcgetattr(out.fd)[3] & termios.ICANON:
+            raise Failure(f"the terminal in its line mode at the prompt, before {keys!r}")
         os.write(out.fd, keys)
         last = keys == b"\x04"
         out.wait(lambda: out.ended if last else PROMPT in out.seen[at:], "a prompt or the end")
@@ -223,6 +225,23 @@ def keys_at_a_stop(game, work):
             "keys at a [more] stop")
 
 
+def ctrl_d_as_the_mark_shows(game, work):
+    """Ctrl-D typed as soon as the prompt mark shows ends the game, however late libedit takes the
+    keys one by one: strace slows every terminal request of the game down (skipped without it)."""
+    if not shutil.which("strace") or subprocess.run(["strace", "-o", "/dev/null", "true"]).returncode:
+        return print("SKIP: Ctrl-D as the mark shows needs strace (Debian package strace)")
+    slowed = os.path.join(work, "slowed")
+    with open(slowed, "w") as script:
+        script.write("#!/bin/sh\nexec strace -o /dev/null -e trace=ioctl "
+                     f"-e inject=ioctl:delay_enter=50000 {shlex.quote(game)}\n")
+    os.chmod(slowed, 0o755)
+    proc, out = start(slowed, work, 120, environment(TERM="xterm-256color"), rows=ROWS)
+    out.expect(b"hope you enjoy!)\r\n\r\n> ")
+    os.write(out.fd, b"\x04")
+    out.wait(lambda: out.ended, "the end")
+    require([(proc.wait(WAIT) == 0, "status")], "Ctrl-D as the mark shows")
+
+
 def in_tmux(game, work):
     skip_without("tmux", "tmux")
     # A server of its own, so the player's tmux is never touched.
@@ -256,7 +275,8 @@ def main():
         print("built without libedit: no arrow keys" if mode == "OFF" else "with libedit")
         return (report(typed_keys, game, work, mode == "ON") or report(walkthrough, game, work)
                 or report(paged, game, work) or report(read_before_clear, game, work)
-                or report(ended_at_a_stop, game, work) or report(keys_at_a_stop, game, work))
+                or report(ended_at_a_stop, game, work) or report(keys_at_a_stop, game, work)
+                or (mode == "ON" and report(ctrl_d_as_the_mark_shows, game, work)))
 
 
 if __name__ == "__main__":

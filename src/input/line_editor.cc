@@ -1,6 +1,8 @@
 #include "input/line_editor.h"
 
 #include <histedit.h>
+#include <termios.h>
+#include <unistd.h>
 
 #include <clocale>
 #include <cstdio>
@@ -35,6 +37,20 @@ unsigned char EndOrDelete(EditLine* edit, int) {
   el_cursor(edit, 1);
   el_deletestr(edit, 1);
   return CC_REFRESH;
+}
+
+// libedit shows the prompt mark first and only then takes the keys one by one. A Ctrl-D typed as
+// soon as the mark shows would meet the terminal's own line mode, which keeps it as a NUL byte;
+// libedit would take that for Ctrl-Space, and the game would wait on. Keys are taken one by one
+// before the mark is shown; libedit gives the terminal back in its own mode after the line.
+void TakeKeysOneByOne() {
+  termios mode{};
+  if (tcgetattr(STDIN_FILENO, &mode) != 0)
+    return;
+  mode.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
+  mode.c_cc[VMIN] = 1;
+  mode.c_cc[VTIME] = 0;
+  tcsetattr(STDIN_FILENO, TCSANOW, &mode);
 }
 
 // Enough for a whole game's worth of commands.
@@ -78,6 +94,7 @@ LineEditorPtr OpenLineEditor(const char* prompt) {
 bool ReadEditedLine(LineEditor& editor, std::string& line) {
   line.clear();
   int count = 0;
+  TakeKeysOneByOne();
   const char* raw = el_gets(editor.edit.get(), &count);
   if (raw == nullptr || count <= 0)
     return false;
