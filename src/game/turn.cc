@@ -106,14 +106,14 @@ void PlayRoomTurn(Game& game, const RoomScript& room) {
   if (!room.seedsBeforeMatching)
     SeedItems(game, room);
   ScanInventory(game.world, game.flags, room);
-  // Only a reaction that changes the story is a move to take back; the moment kept is the one
-  // before the turn, so undo shows the room again as the player found it.
+  // Leaving a one-time screen is no move, whatever line leaves it: the room it shows first is not
+  // taken back. Only a reaction that changes the story is a move to take back; the moment kept
+  // is the one before the turn, so undo shows the room again as the player found it.
+  if (row != nullptr && row->showsRoomFirst && !Shown(game.flags, room.id))
+    ShowRoom(game, room, true);
   const Moment beforeReaction = MomentOf(game);
-  if (row != nullptr) {
-    if (row->showsRoomFirst && !Shown(game.flags, room.id))
-      ShowRoom(game, room, true);
+  if (row != nullptr)
     row->act(turn);
-  }
   if (!SameStory(beforeReaction, MomentOf(game)))
     game.undo.push_back(start);
   if (game.world.location != room.id)
