@@ -45,6 +45,11 @@ CASES = [
      "story.txt:1: error: kAttic is not a room"),
     ("a list out of order", GOOD + b"@ kList[1]\n|b\n", CODE + "Text::kList\n",
      "story.txt:20: error: kList[1] comes out of order"),
+    ("two item names with one first word",
+     GOOD + b"@ item kRedKey kind=key colour=none take=kGo drop=kGo look=kLook description=kHello"
+     b"\n|Red Key\n@ item kRedStone kind=stone colour=none take=kGo drop=kGo look=kLook "
+     b"description=kHello\n|red stone\n", CODE,
+     "story.txt:22: error: kRedStone's name begins with the word of kRedKey's"),
     # The meanings file: (what, meanings, code, expected).
     ("a code the data lacks", MEANINGS, CODE + "code::kTalk\n", "src/game.cc:2: error: code::kTalk is not in"),
     ("a meaning nothing names", MEANINGS + b"kTalk 7 some talk\n", CODE,

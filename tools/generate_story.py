@@ -194,6 +194,13 @@ def check_whole(story, path, fault):
     for name, (_, body) in {**story.items, **story.lights}.items():
         if "\n" in body:
             fault(story.lines[name], f"{name}'s name is one line")
+    # A line naming several items says which by the first word of each name.
+    first = {}
+    for name, (_, body) in story.items.items():
+        word = body.split(" ")[0].lower()
+        if word in first:
+            fault(story.lines[name], f"{name}'s name begins with the word of {first[word]}'s")
+        first.setdefault(word, name)
     if not story.rooms:
         fault(1, "no rooms: the first room written is where the game starts")
 

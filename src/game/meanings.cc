@@ -86,6 +86,31 @@ void DropAll(Turn& turn) {
 void TakeKeyAndStone(Turn& turn) {
   TakeKinds(turn.game.world, {"key", "stone"});
 }
+// Several items named in full: each in turn as the line naming it alone answers here, so the
+// bedroom's red stone is still the nightstand's. Named alone, the red stone is taken by its own
+// line, which every other room reads as the item's take; a line that names none is not understood.
+void MoveNamedItems(Turn& turn, ItemVerb verb) {
+  const std::vector<ItemId> items = ItemsNamedIn(turn.game.PlayerInput);
+  if (items.empty())
+    Say(Text::kSorry);
+  const std::int32_t typed = turn.game.inputNumber;
+  for (ItemId item : items) {
+    const std::int32_t code = verb == ItemVerb::kDrop     ? DataOf(item).drop.first
+                              : item == ItemId::kRedStone ? code::kTakeRedStoneHere.first
+                                                          : DataOf(item).take.first;
+    turn.game.inputNumber = code;
+    Turn alone{turn.game, turn.room, FindRow(code, turn.room), turn.start};
+    if (alone.row != nullptr)
+      alone.row->act(alone);
+  }
+  turn.game.inputNumber = typed;
+}
+void TakeNamedItems(Turn& turn) {
+  MoveNamedItems(turn, ItemVerb::kTake);
+}
+void DropNamedItems(Turn& turn) {
+  MoveNamedItems(turn, ItemVerb::kDrop);
+}
 
 // A closer look: the room comes back first at a one-time screen.
 Row Look(CodeRange codes) {
@@ -130,6 +155,8 @@ std::vector<Row> BuildSharedRows() {
       Answer(code::kTakeAll, TakeAll),
       Answer(code::kDropAll, DropAll),
       Answer(code::kTakeKeyAndStone, TakeKeyAndStone),
+      Answer(code::kTakeNamedItems, TakeNamedItems),
+      Answer(code::kDropNamedItems, DropNamedItems),
       // A key named, tried on the room's lock; two stones named, at the room's light.
       Answer(code::kUseBedroomKey, UseKey).With(ItemId::kBedroomKey).ShowsRoomFirst(),
       Answer(code::kUseShedKey, UseKey).With(ItemId::kShedKey).ShowsRoomFirst(),

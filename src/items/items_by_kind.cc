@@ -1,6 +1,7 @@
 #include "items/items_by_kind.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "text/console.h"
 
@@ -67,4 +68,35 @@ void AskWhichItem(std::string_view kind, const std::vector<ItemId>& items) {
   for (ItemId item : items)
     names.push_back(Fill(Text::kTheItem, {DataOf(item).name}));
   Say(Text::kWhichItem, {kind, ListOf(names)});
+}
+
+namespace {
+
+// The first word of an item's name, lowercased: "red" for the Red Stone.
+std::string FirstWordOf(ItemId item) {
+  std::string word;
+  for (const char* c = DataOf(item).name; *c != '\0' && *c != ' '; ++c)
+    word += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+  return word;
+}
+
+}  // namespace
+
+std::vector<ItemId> ItemsNamedIn(std::string_view line) {
+  std::vector<ItemId> items;
+  std::string word;
+  for (std::size_t i = 0; i <= line.size(); ++i) {
+    const unsigned char c = i < line.size() ? static_cast<unsigned char>(line[i]) : ' ';
+    if (std::isalpha(c) != 0) {
+      word += static_cast<char>(std::tolower(c));
+      continue;
+    }
+    for (std::size_t n = 0; n < kItemCount && !word.empty(); ++n) {
+      const auto item = static_cast<ItemId>(n);
+      if (FirstWordOf(item) == word && std::find(items.begin(), items.end(), item) == items.end())
+        items.push_back(item);
+    }
+    word.clear();
+  }
+  return items;
 }

@@ -27,4 +27,9 @@ void MoveItemOfKind(World& world, std::string_view kind, ItemVerb verb);
 // none is here or which is meant.
 void TakeKinds(World& world, const std::vector<std::string_view>& kinds);
 
+// The items a line names in full ("the yellow stone and the bedroom key", "the red and blue
+// stones"), each once, in the order named: a word that begins an item's name stands for that item,
+// in any case (no two names begin with the same word).
+std::vector<ItemId> ItemsNamedIn(std::string_view line);
+
 #endif  // PRISMORA_ITEMS_ITEMS_BY_KIND_H_
