@@ -51,7 +51,7 @@ void Restart(Turn& turn) {
   if (turn.room == nullptr)
     Say(Text::kNothingToRestart);
   else
-    AskToRestart(turn.game);
+    AskToRestart(turn.game, turn.start);
 }
 void Walk(Turn& turn) {
   TryWay(turn.game, *turn.room, *DirectionOfCode(turn.game.inputNumber));

@@ -132,7 +132,7 @@ void RestoreGame(Game& game, const Moment* undoTo) {
   PutInPlay(game, *reading.moment, Text::kRestored);
 }
 
-void AskToRestart(Game& game) {
+void AskToRestart(Game& game, const Moment* undoTo) {
   Say(Text::kRestartQuestion);
   if (!ReadLine(*game.input, game.PlayerInput)) {
     game.ended = true;
@@ -150,6 +150,8 @@ void AskToRestart(Game& game) {
     // The room comes back on a clear screen with the next turn: the line goes below it.
     game.afterEntry = Text::kRestartDeclined;
   }
+  if (code::kRestore.Holds(game.inputNumber))
+    RestoreGame(game, undoTo);
 }
 
 bool ContinueGame(Game& game, std::string_view text) {

@@ -28,8 +28,10 @@ void SaveGame(Game& game);
 void RestoreGame(Game& game, const Moment* undoTo);
 
 // "restart": asks, and reads the answer; only yes starts over, on a clear screen at the title
-// with nothing of this game kept but where the lines come from and where games are saved.
-void AskToRestart(Game& game);
+// with nothing of this game kept but where the lines come from and where games are saved. An
+// answer that restores a game (as the page's open button types) carries on and restores it, with
+// `undoTo` as RestoreGame takes it.
+void AskToRestart(Game& game, const Moment* undoTo);
 
 // The page, opened again: the game it kept, shown as on arrival with a line saying the game goes
 // on. False, having said why, when `text` holds no game that can be played.
