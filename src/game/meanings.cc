@@ -93,17 +93,14 @@ void MoveNamedItems(Turn& turn, ItemVerb verb) {
   const std::vector<ItemId> items = ItemsNamedIn(turn.game.PlayerInput);
   if (items.empty())
     Say(Text::kSorry);
-  const std::int32_t typed = turn.game.inputNumber;
   for (ItemId item : items) {
     const std::int32_t code = verb == ItemVerb::kDrop     ? DataOf(item).drop.first
                               : item == ItemId::kRedStone ? code::kTakeRedStoneHere.first
                                                           : DataOf(item).take.first;
-    turn.game.inputNumber = code;
     Turn alone{turn.game, turn.room, FindRow(code, turn.room), turn.start};
     if (alone.row != nullptr)
       alone.row->act(alone);
   }
-  turn.game.inputNumber = typed;
 }
 void TakeNamedItems(Turn& turn) {
   MoveNamedItems(turn, ItemVerb::kTake);
