@@ -86,27 +86,30 @@ void DropAll(Turn& turn) {
 void TakeKeyAndStone(Turn& turn) {
   TakeKinds(turn.game.world, {"key", "stone"});
 }
-// Several items named in full: each in turn as the line naming it alone answers here, so the
-// bedroom's red stone is still the nightstand's. Named alone, the red stone is taken by its own
-// line, which every other room reads as the item's take; a line that names none is not understood.
-void MoveNamedItems(Turn& turn, ItemVerb verb) {
+// Several items named in full: each in turn as the line naming it alone answers here. That is
+// the earliest line of the response file that takes (or drops) the item, so the red stone's own
+// line (107) comes before the data's, and the bedroom still reads it as the nightstand's; a line
+// that names none is not understood.
+void MoveNamedItems(Turn& turn, void (*move)(Turn&)) {
   const std::vector<ItemId> items = ItemsNamedIn(turn.game.PlayerInput);
   if (items.empty())
     Say(Text::kSorry);
   for (ItemId item : items) {
-    const std::int32_t code = verb == ItemVerb::kDrop     ? DataOf(item).drop.first
-                              : item == ItemId::kRedStone ? code::kTakeRedStoneHere.first
-                                                          : DataOf(item).take.first;
+    std::int32_t code = 0;
+    for (const Row& row : SharedRows()) {
+      if (row.act == move && row.item == item && (code == 0 || row.codes.first < code))
+        code = row.codes.first;
+    }
     Turn alone{turn.game, turn.room, FindRow(code, turn.room), turn.start};
     if (alone.row != nullptr)
       alone.row->act(alone);
   }
 }
 void TakeNamedItems(Turn& turn) {
-  MoveNamedItems(turn, ItemVerb::kTake);
+  MoveNamedItems(turn, Take);
 }
 void DropNamedItems(Turn& turn) {
-  MoveNamedItems(turn, ItemVerb::kDrop);
+  MoveNamedItems(turn, Drop);
 }
 
 // A closer look: the room comes back first at a one-time screen.
